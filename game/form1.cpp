@@ -1,0 +1,254 @@
+// Form1's design: the board's controls as they stand before Form_Load, the host's lead-in
+// phrases, and the clicks and the closing of the window.
+#include "game/form1.h"
+
+#include "game/game.h"
+#include "toolkit/runtime.h"
+#include "toolkit/visitor.h"
+
+#include <array>
+
+using namespace colors;
+
+namespace {
+
+constexpr tk::Typeface kSans{"MS Sans Serif", 13.5, false};
+constexpr tk::Typeface kSansBold{"MS Sans Serif", 13.5, true};
+constexpr tk::Typeface kHostFont{"Times New Roman", 17.25, true};
+
+constexpr std::array<std::string_view, 15> kRungCaptions = {
+    "   1   € 50",     "   2   € 100",    "   3   € 200",   "   4   € 300",     "   5   € 500",
+    "   6   € 1.000",  "   7   € 2.000",  "   8   € 4.000", "   9   € 8.000",   " 10  € 16.000",
+    " 11  € 35.000",   " 12  € 70.000",   " 13  € 150.000", " 14  € 300.000",   " 15  € 1.000.000",
+};
+
+// Answer boxes A, B (top row) and C, D (bottom row).
+constexpr std::array<std::array<int, 2>, 4> kAnswerAt = {{{1320, 9360}, {6360, 9360}, {1320, 10080}, {6360, 10080}}};
+
+constexpr std::array<std::array<std::string_view, 5>, 15> kFrasi = {{
+    {"INIZIAMO CON LA PRIMA DOMANDA....", "ANDIAMO SUBITO ALLA PRIMA DOMANDA....",
+     "NON PERDIAMO TEMPO, PRIMA DOMANDA....", "SEI PRONTO? ANDIAMO CON LA PRIMA DOMANDA....",
+     "INIZIAMO A GIOCARE, PRIMA DOMANDA...."},
+    {"VELOCI ALLA SECONDA DOMANDA....", "SECONDA DOMANDA....", "LE PRIME SONO FACILI, SECONDA DOMANDA....",
+     "VOLIAMO ALLA SECONDA DOMANDA....", "SECONDA DOMANDA, DA 100 EURO...."},
+    {"VEDIAMO ORA LA TERZA DOMANDA....", "CONTINUIAMO CON LA TERZA DOMANDA....", "TERZA DOMANDA, DA 200 EURO....",
+     "TERZA DOMANDA....", "DOMANDA NUMERO TRE...."},
+    {"STIAMO ARRIVANDO AL PRIMO TRAGUARDO, QUARTA DOMANDA....", "ANDIAMO CON LA DOMANDA DA 300 EURO....",
+     "PIANO PIANO SALIAMO VERSO LA VETTA, QUARTA DOMANDA....", "LEGGIAMO ORA LA QUARTA DOMANDA....",
+     "COME SARA' LA QUARTA DOMANDA? VEDIAMO...."},
+    {"SIAMO A UN TERZO DEL PERCORSO, QUINTA DOMANDA....", "QUINTA DOMANDA, CHE VALE A DIRE PRIMO TRAGUARDO....",
+     "ORA VEDIAMO LA DOMANDA DEL QUINTO GRADINO....", "QUINTA DOMANDA, CHE TI DARA' I PRIMI 500 EURO....",
+     "CONQUISTATI IL PRIMO TRAGUARDO, QUINTA DOMANDA...."},
+    {"ORA LE CIFRE CRESCONO, DOMANDA DA 1.000 EURO....", "LA DIFFICOLTA' ORA AUMENTA, SESTA DOMANDA....",
+     "SESTA DOMANDA, DA 1.000 EURO....", "SESTA DOMANDA....", "LE CIFRE SI FANNO INTERESSANTI, SESTA DOMANDA...."},
+    {"ECCO SERVITA LA SETTIMA DOMANDA....", "SETTIMA DOMANDA....", "SIAMO A BUON PUNTO, SETTIMA DOMANDA....",
+     "TI VA DI GUARDARE LA SETTIMA DOMANDA?....", "ORA CONCENTRATI SULLA SETTIMA DOMANDA...."},
+    {"SIAMO A META' PERCORSO, OTTAVA DOMANDA....", "ANDIAMO CON L'OTTAVA DOMANDA....",
+     "INTERESSIAMOCI ORA ALL'OTTAVA DOMANDA....", "OSSERVIAMO ORA L'OTTAVA DOMANDA....",
+     "PRONTO CON L'OTTAVA DOMANDA?...."},
+    {"IL SECONDO TRAGUARDO E' VICINO, NONA DOMANDA....", "ECCO LA DOMANDA NUMERO NOVE....",
+     "SALIAMO ALLA NONA DOMANDA....", "DOMANDA NUMERO NOVE....", "NON DECONCENTRARTI, NONA DOMANDA...."},
+    {"LEGGIAMO LA DOMANDA DEL SECONDO TRAGUARDO....", "DECIMA DOMANDA....", "IL SECONDO TRAGUARDO E' VICINO....",
+     "SALIAMO SU DI UN ALTRO GRADINO....", "ANDIAMO ORA ALLA DOMANDA DEL DECIMO GRADINO...."},
+    {"D'ORA IN POI, E' SOLO UNA QUESTIONE DI CORAGGIO....", "LE DOMANDE ORA DIVENTANO DAVVERO DIFFICILI....",
+     "IL MILIONE E' SEMPRE PIU' VICINO....", "ENTRIAMO NELLA FASE CALDA DEL GIOCO....",
+     "ORA LE CIFRE DIVENTANO VERAMENTE INTERESSANTI...."},
+    {"IL MILIONE E' SICURAMENTE ALLA TUA PORTATA....", "ORA MASSIMA ATTENZIONE....",
+     "ECCO LA DOMANDA DEL DODICESIMO GRADINO....", "NON E' FACILE ARRIVARE FIN QUI....", "SALIAMO ANCORA...."},
+    {"ALTRE TRE DOMANDE E SEI MILIONARIO....", "ORA CONCENTRATI AL MASSIMO....", "DOMANDA NUMERO TREDICI....",
+     "ANDIAMO CON UN'ALTRA DOMANDA....", "ANDIAMO ANCORA PIU' SU'...."},
+    {"PENULTIMA DOMANDA....", "NON PUOI CHE ARRIVARE AL MILIONE....", "LEGGIAMO LA PENULTIMA DOMANDA....",
+     "ALTRE DUE DOMANDE E SEI MILIONARIO....", "MASSIMA CONCENTRAZIONE, MI RACCOMANDO...."},
+    {"NON CADERE PROPRIO ORA....", "ULTIMA DOMANDA....", "UN ULTIMO SFORZO....",
+     "ECCOTI SERVITA L'ULTIMA DOMANDA....", "MANCA DAVVERO POCO...."},
+}};
+
+tk::Line line(int x1, int y1, int x2, int y2, tk::Color color, int width = 1)
+{
+    return tk::Line{x1, y1, x2, y2, color, width, false};
+}
+
+tk::Shape frame(int left, int top, int width, int height, int border = 1)
+{
+    return tk::Shape{left, top, width, height, kFrame, kBoard, 0, border, false};
+}
+
+tk::Picture lifeline(int top, int width, int height, std::string_view art, const char* tip)
+{
+    return tk::Picture{840, top, width, height, art, false, false, tk::kCustomPointer, tip};
+}
+
+// The arrow that points at a lifeline: a shaft and two barbs.
+void arrow(tk::Line& shaft, tk::Line& up, tk::Line& down, int y, tk::Color shaft_color)
+{
+    shaft = line(120, y, 720, y, shaft_color, 5);
+    up = line(720, y, 480, y - 240, kGreen, 5);
+    down = line(720, y, 480, y + 240, kGreen, 5);
+}
+
+// A red cross over a lifeline picture.
+tk::ControlArray<tk::Line, 2> cross(int top)
+{
+    return tk::ControlArray<tk::Line, 2>::generate([top](int i) {
+        return i == 0 ? line(960, top, 1680, top + 720, kRed, 5) : line(1680, top, 960, top + 720, kRed, 5);
+    });
+}
+
+} // namespace
+
+BoardControls::BoardControls()
+{
+    Image1 = tk::Picture{2520, 1320, 7155, 6675, "logo.svg", true, true, tk::kCustomPointer,
+                         "CLICCA QUI PER INIZIARE LA SCALATA VERSO IL MILIONE!"};
+    Label4 = tk::Label{240, 360, 11895, 375, "", kBoard, kCyan, 1, tk::Align::Center, true, true,
+                       tk::kDefaultPointer, "", kHostFont};
+    Shape4 = frame(120, 120, 12135, 855, 2);
+    Label1 = tk::ControlArray<tk::Label, 15>::generate([](int i) {
+        return tk::Label{9600, 7800 - 480 * i, 2655, 375, std::string(kRungCaptions[static_cast<std::size_t>(i)]),
+                         kBoard, Board::rung_text(i), 1, tk::Align::Left, false, true, tk::kDefaultPointer, "",
+                         kSansBold};
+    });
+    Shape1 = tk::ControlArray<tk::Shape, 15>::generate([](int i) { return frame(9600, 7800 - 480 * i, 2655, 375); });
+    Label2 = tk::Label{2520, 8400, 6975, 735, "", kBoard, kWhite, 1, tk::Align::Center, false, true,
+                       tk::kDefaultPointer, "", kSans};
+    Shape2 = frame(1440, 8280, 9255, 975, 2);
+    Label6 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
+        static constexpr std::array<std::string_view, 4> letters = {" A:", " B:", " C:", " D:"};
+        auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
+        return tk::Label{x, y, 4455, 495, std::string(letters[static_cast<std::size_t>(i)]), kBoard, kRungText, 0,
+                         tk::Align::Left, false, true, tk::kCustomPointer, "", kSansBold};
+    });
+    Label3 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
+        auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
+        return tk::Label{x, y, 4455, 495, i == 3 ? " " : "", kBoard, kWhite, 1, tk::Align::Left, false, false,
+                         tk::kDefaultPointer, "", kSans};
+    });
+    Shape3 = tk::ControlArray<tk::Shape, 4>::generate([](int i) {
+        auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
+        return frame(x, y, 4455, 495);
+    });
+    Image2 = lifeline(2040, 1005, 675, "fifty.svg", "CHIEDI L'AIUTO DEL COMPUTER!");
+    Image3 = lifeline(3480, 1065, 690, "phone.svg", "CHIEDI L'AIUTO DA CASA!");
+    Image4 = lifeline(4920, 1005, 675, "audience.svg", "CHIEDI L'AIUTO DEL PUBBLICO!");
+    Label5 = tk::Label{480, 6720, 2055, 375, "ABBANDONA", kBoard, kGreen, 1, tk::Align::Center, false, false,
+                       tk::kCustomPointer, "VUOI FINIRE QUI LA TUA AVVENTURA?", kSansBold};
+    Shape5 = frame(240, 6600, 2535, 615, 2);
+    arrow(Line6, Line7, Line8, 2400, 0x80FF80);
+    arrow(Line9, Line10, Line11, 3840, kGreen);
+    arrow(Line12, Line13, Line14, 5280, kGreen);
+    Line3 = cross(2040);
+    Line4 = cross(3480);
+    Line5 = cross(4920);
+    Line1 = tk::ControlArray<tk::Line, 2>::generate(
+        [](int i) { return i == 0 ? line(1440, 8760, 0, 8760, kFrame) : line(12360, 8760, 10680, 8760, kFrame); });
+    Line2 = tk::ControlArray<tk::Line, 6>::generate([](int i) {
+        static constexpr std::array<std::array<int, 4>, 6> at = {{{5760, 9600, 6360, 9600},
+                                                                  {5760, 10320, 6360, 10320},
+                                                                  {0, 9600, 1320, 9600},
+                                                                  {0, 10320, 1320, 10320},
+                                                                  {10800, 9600, 12360, 9600},
+                                                                  {10800, 10320, 12360, 10320}}};
+        auto [x1, y1, x2, y2] = at[static_cast<std::size_t>(i)];
+        return line(x1, y1, x2, y2, kFrame);
+    });
+}
+
+Board::Board(Game& g)
+    : tk::Form(g.runtime, tk::FormDesign{"Form1", "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla "
+                                                  "squadra di RUVANTIA",
+                                         12345, 10965, kBoard})
+    , game(g)
+{
+}
+
+void Board::reset_controls()
+{
+    static_cast<BoardControls&>(*this) = BoardControls{};
+}
+
+// Back to front. The frames lie over their labels, so that an opaque answer box or rung still
+// shows its outline; frames and lines never take clicks, so they cover nothing that matters.
+void Board::visit_controls(tk::ControlVisitor& v)
+{
+    tk::visit(v, "Image1", Image1);
+    tk::visit(v, "Label4", Label4);
+    tk::visit(v, "Label1", Label1);
+    tk::visit(v, "Label2", Label2);
+    tk::visit(v, "Label3", Label3);
+    tk::visit(v, "Label6", Label6);
+    tk::visit(v, "Label5", Label5);
+    tk::visit(v, "Image2", Image2);
+    tk::visit(v, "Image3", Image3);
+    tk::visit(v, "Image4", Image4);
+    tk::visit(v, "Shape4", Shape4);
+    tk::visit(v, "Shape1", Shape1);
+    tk::visit(v, "Shape2", Shape2);
+    tk::visit(v, "Shape3", Shape3);
+    tk::visit(v, "Shape5", Shape5);
+    tk::visit(v, "Line1", Line1);
+    tk::visit(v, "Line2", Line2);
+    tk::visit(v, "Line6", Line6);
+    tk::visit(v, "Line7", Line7);
+    tk::visit(v, "Line8", Line8);
+    tk::visit(v, "Line9", Line9);
+    tk::visit(v, "Line10", Line10);
+    tk::visit(v, "Line11", Line11);
+    tk::visit(v, "Line12", Line12);
+    tk::visit(v, "Line13", Line13);
+    tk::visit(v, "Line14", Line14);
+    tk::visit(v, "Line3", Line3);
+    tk::visit(v, "Line4", Line4);
+    tk::visit(v, "Line5", Line5);
+}
+
+void Board::click(std::string_view control, int index)
+{
+    if (control == "Image1")
+        Image1_Click();
+    else if (control == "Label6")
+        Label6_Click(index);
+    else if (control == "Label5")
+        Label5_Click();
+    else if (control == "Image2")
+        Image2_Click();
+    else if (control == "Image3")
+        Image3_Click();
+    else if (control == "Image4")
+        Image4_Click();
+}
+
+// Closing the board from its title bar ends the show at once: every window goes with it.
+void Board::close_requested()
+{
+    for (tk::Form* form : runtime().forms())
+        form->Unload();
+}
+
+void Board::Form_Load()
+{
+    Timer1.Enabled = false;
+    Timer2.Enabled = false;
+    Timer3.Enabled = true;
+    runtime().Randomize();
+    aiuti = 3;
+    for (int level = 1; level <= 15; ++level)
+        for (int slot = 1; slot <= 5; ++slot)
+            frasi(level, slot) = kFrasi[static_cast<std::size_t>(level - 1)][static_cast<std::size_t>(slot - 1)];
+}
+
+tk::Color Board::rung_text(int rung)
+{
+    return rung == 4 || rung == 9 || rung == 14 ? kWhite : kRungText;
+}
+
+void Board::highlight(int rung)
+{
+    Label1(rung).BackColor = kGreen;
+    Label1(rung).ForeColor = kPurple;
+}
+
+void Board::release(int rung)
+{
+    Label1(rung).BackColor = kBoard;
+    Label1(rung).ForeColor = rung_text(rung);
+}

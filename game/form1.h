@@ -1,0 +1,161 @@
+// Form1, the studio board: the money ladder, the host line, the question and its four answers,
+// the lifelines, "ABBANDONA" and the logo. It owns every piece of game state.
+//
+// Where the handlers live:
+//   form1.cpp         design-time controls, Form_Load, the lead-in phrases, clicks and closing
+//   opening.cpp       Timer3_Timer, Image1_Click, Timer2_Timer, Timer1_Timer
+//   presentation.cpp  Timer4_Timer
+//   question.cpp      domanda1..domanda15, Timer5_Timer
+//   choice.cpp        Label6_Click, Timer6_Timer
+//   reveal.cpp        Timer7_Timer, Timer8_Timer, Timer9_Timer
+//   milestones.cpp    Timer14_Timer, Timer16_Timer
+//   endings.cpp       Label5_Click, Timer10_Timer, Timer15_Timer, Timer12_Timer, Timer11_Timer
+//   ../lifelines/lifelines.cpp  Image2_Click, Image3_Click, Image4_Click, Timer13_Timer, computer
+#pragma once
+
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "toolkit/timer.h"
+
+#include <string>
+#include <string_view>
+
+class Game;
+
+namespace colors {
+constexpr tk::Color kBoard = 0x000040;     // the board's dark blue
+constexpr tk::Color kFrame = 0x8080FF;     // outline of every frame
+constexpr tk::Color kGreen = 0x00FF00;     // highlight
+constexpr tk::Color kOrange = 0xFF8000;    // a chosen answer
+constexpr tk::Color kRed = 0xFF0000;       // a wrong answer, the crosses
+constexpr tk::Color kPurple = 0x400040;    // text on a highlight
+constexpr tk::Color kWhite = 0xFFFFFF;     // milestone rungs, answers
+constexpr tk::Color kRungText = 0xFFC080;  // the other rungs, the letters
+constexpr tk::Color kCyan = 0x00FFFF;      // the host line
+} // namespace colors
+
+// The board as it stands before Form_Load: everything but the logo and the host line hidden.
+// Board::visit_controls gives their order on screen.
+struct BoardControls {
+    BoardControls();
+
+    tk::Picture Image1;
+    tk::Label Label4;
+    tk::Shape Shape4;
+    tk::ControlArray<tk::Label, 15> Label1;
+    tk::ControlArray<tk::Shape, 15> Shape1;
+    tk::Label Label2;
+    tk::Shape Shape2;
+    tk::ControlArray<tk::Label, 4> Label6;
+    tk::ControlArray<tk::Label, 4> Label3;
+    tk::ControlArray<tk::Shape, 4> Shape3;
+    tk::Picture Image2, Image3, Image4;
+    tk::Label Label5;
+    tk::Shape Shape5;
+    tk::Line Line6, Line7, Line8, Line9, Line10, Line11, Line12, Line13, Line14;
+    tk::ControlArray<tk::Line, 2> Line3, Line4, Line5;
+    tk::ControlArray<tk::Line, 2> Line1;
+    tk::ControlArray<tk::Line, 6> Line2;
+};
+
+class Board final : public tk::Form, public BoardControls {
+public:
+    explicit Board(Game& game);
+
+    void visit_controls(tk::ControlVisitor&) override;
+    void click(std::string_view control, int index) override;
+    void close_requested() override;
+
+    // Window variables: public, the other windows read and assign them by name.
+    using Integer = tk::Integer;
+    Integer m = 0, y = 0, k = 0;
+    Integer conta = 0;
+    std::string domanda;
+    std::string risgiusta;
+    Integer qq = 0, ind = 0, ll = 0, disp = 0, aiuti = 0;
+    std::string valdom;
+    Integer nn = 0, clic = 0, indlab = 0, bb = 0, indice = 0, ccc = 0;
+    std::string lettera;
+    Integer qqq = 0, f = 0, sa = 0, xc = 0, sb = 0, io = 0, sd = 0, we = 0, conta2 = 0, lp = 0, hg = 0;
+    Integer passo = 0; // Timer4's own step, never reset
+
+    tk::Table2<std::string_view, 1, 15, 1, 5> frasi;
+    tk::Table<std::string, 1, 20> domande;
+    tk::Table<std::string, 1, 20> giuste;
+    tk::Table2<std::string, 1, 20, 1, 3> errate;
+    tk::Table<std::string, 1, 3> sbagliate;
+
+    tk::Timer Timer1{*this, "Timer1", 40, true, [this] { Timer1_Timer(); }};
+    tk::Timer Timer2{*this, "Timer2", 100, true, [this] { Timer2_Timer(); }};
+    tk::Timer Timer3{*this, "Timer3", 800, true, [this] { Timer3_Timer(); }};
+    tk::Timer Timer4{*this, "Timer4", 1500, false, [this] { Timer4_Timer(); }};
+    tk::Timer Timer5{*this, "Timer5", 1500, false, [this] { Timer5_Timer(); }};
+    tk::Timer Timer6{*this, "Timer6", 1000, false, [this] { Timer6_Timer(); }};
+    tk::Timer Timer7{*this, "Timer7", 1, false, [this] { Timer7_Timer(); }};
+    tk::Timer Timer8{*this, "Timer8", 1, false, [this] { Timer8_Timer(); }};
+    tk::Timer Timer9{*this, "Timer9", 100, false, [this] { Timer9_Timer(); }};
+    tk::Timer Timer10{*this, "Timer10", 100, false, [this] { Timer10_Timer(); }};
+    tk::Timer Timer11{*this, "Timer11", 40, false, [this] { Timer11_Timer(); }};
+    tk::Timer Timer12{*this, "Timer12", 10, false, [this] { Timer12_Timer(); }};
+    tk::Timer Timer13{*this, "Timer13", 1, false, [this] { Timer13_Timer(); }};
+    tk::Timer Timer14{*this, "Timer14", 100, false, [this] { Timer14_Timer(); }};
+    tk::Timer Timer15{*this, "Timer15", 2000, false, [this] { Timer15_Timer(); }};
+    tk::Timer Timer16{*this, "Timer16", 100, false, [this] { Timer16_Timer(); }};
+
+    // Opening.
+    void Timer3_Timer();
+    void Image1_Click();
+    void Timer2_Timer();
+    void Timer1_Timer();
+    // Presentation and question.
+    void Timer4_Timer();
+    void domanda1();
+    void domanda2();
+    void domanda3();
+    void domanda4();
+    void domanda5();
+    void domanda6();
+    void domanda7();
+    void domanda8();
+    void domanda9();
+    void domanda10();
+    void domanda11();
+    void domanda12();
+    void domanda13();
+    void domanda14();
+    void domanda15();
+    void Timer5_Timer();
+    // Choice and reveal.
+    void Label6_Click(int Index);
+    void Timer6_Timer();
+    void Timer7_Timer();
+    void Timer8_Timer();
+    void Timer9_Timer();
+    // Milestones and the million.
+    void Timer14_Timer();
+    void Timer16_Timer();
+    // Endings.
+    void Label5_Click();
+    void Timer10_Timer();
+    void Timer15_Timer();
+    void Timer12_Timer();
+    void Timer11_Timer();
+    // Lifelines.
+    void Image2_Click();
+    void Image3_Click();
+    void Image4_Click();
+    void Timer13_Timer();
+    void computer();
+
+    // Lighting a rung of the ladder and putting it out again.
+    void highlight(int rung);
+    void release(int rung);
+    static tk::Color rung_text(int rung);
+
+protected:
+    void Form_Load() override;
+    void reset_controls() override;
+
+private:
+    Game& game;
+};

@@ -1,0 +1,40 @@
+// One game of RUVANTIA: the runtime and its six windows. Tests build a fresh one per case.
+#pragma once
+
+#include "game/form1.h"
+#include "lifelines/form4.h"
+#include "lifelines/form5.h"
+#include "toolkit/runtime.h"
+#include "windows/form2.h"
+#include "windows/form3.h"
+#include "windows/form6.h"
+
+class Game {
+public:
+    Game(tk::Clock& clock, tk::Random& random)
+        : runtime(clock, random)
+        , Form1(*this)
+        , Form2(*this)
+        , Form3(*this)
+        , Form4(*this)
+        , Form5(*this)
+        , Form6(*this)
+    {
+    }
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The program starts by loading and showing its start-up window.
+    void start()
+    {
+        runtime.dispatch([this] { Form1.Show(); });
+    }
+
+    tk::Runtime runtime;
+    Board Form1;
+    WalkAway Form2;
+    Goodbye Form3;
+    PhoneFriend Form4;
+    AudiencePoll Form5;
+    FinalAnswer Form6;
+};

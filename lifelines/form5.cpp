@@ -1,0 +1,130 @@
+// Form5's design, its click and its closing.
+#include "lifelines/form5.h"
+
+#include "game/game.h"
+
+#include <array>
+
+using namespace colors;
+
+namespace {
+
+constexpr tk::Color kLightOrange = 0xFFC080;
+constexpr std::array<int, 4> kColumn = {480, 1560, 2640, 3720};
+
+tk::Shape frame(int left, int top, int width, int height)
+{
+    return tk::Shape{left, top, width, height, kFrame, kBoard, 0, 1, false};
+}
+
+tk::Line line(int x1, int y1, int x2, int y2)
+{
+    return tk::Line{x1, y1, x2, y2, kFrame, 1, false};
+}
+
+tk::Label label(int left, int top, int width, int height, const char* caption, tk::Color color, double size,
+                int pointer = tk::kDefaultPointer)
+{
+    return tk::Label{left, top, width, height, caption, kBoard, color, 1, tk::Align::Center, false, true, pointer,
+                     "", tk::Typeface{"MS Sans Serif", size, true}};
+}
+
+// Segment k of a bar: 1 sits on the base line, 25 at the top.
+tk::ControlArray<tk::Shape, 25, 1> bar(int left)
+{
+    return tk::ControlArray<tk::Shape, 25, 1>::generate([left](int k) {
+        return tk::Shape{left, 4920 - 120 * (k - 1), 495, 135, kWhite, kGreen, 1, 1, false};
+    });
+}
+
+} // namespace
+
+AudiencePollControls::AudiencePollControls()
+{
+    Label1 = label(720, 240, 3375, 735, "RISULTATI DEL SONDAGGIO", kRed, 13.5);
+    Shape3 = frame(600, 120, 3495, 975);
+    Line2 = line(2400, 1080, 720, 1440);
+    Line3 = line(2400, 1080, 1800, 1440);
+    Line4 = line(2400, 1080, 2880, 1440);
+    Line5 = line(2400, 1080, 3960, 1440);
+    Shape6 = frame(360, 1440, 735, 495);
+    Shape7 = frame(1440, 1440, 735, 495);
+    Shape8 = frame(2520, 1440, 735, 495);
+    Shape9 = frame(3600, 1440, 735, 495);
+    Label2 = label(kColumn[0], 1560, 495, 255, "", kLightOrange, 9.75);
+    Label3 = label(kColumn[1], 1560, 495, 255, "", kLightOrange, 9.75);
+    Label4 = label(kColumn[2], 1560, 495, 255, "", kLightOrange, 9.75);
+    Label5 = label(kColumn[3], 1560, 495, 255, "", kLightOrange, 9.75);
+    Shape1 = bar(kColumn[0]);
+    Shape2 = bar(kColumn[1]);
+    Shape4 = bar(kColumn[2]);
+    Shape5 = bar(kColumn[3]);
+    Line1 = line(120, 5040, 4560, 5040);
+    Label6 = label(kColumn[0], 5160, 495, 375, "A", kLightOrange, 13.5);
+    Label7 = label(kColumn[1], 5160, 495, 375, "B", kLightOrange, 13.5);
+    Label8 = label(kColumn[2], 5160, 495, 375, "C", kLightOrange, 13.5);
+    Label9 = label(kColumn[3], 5160, 495, 375, "D", kLightOrange, 13.5);
+    Shape10 = frame(kColumn[0], 5160, 495, 375);
+    Shape11 = frame(kColumn[1], 5160, 495, 375);
+    Shape12 = frame(kColumn[2], 5160, 495, 375);
+    Shape13 = frame(kColumn[3], 5160, 495, 375);
+    Label10 = label(1080, 5880, 2655, 375, "TORNA AL GIOCO", kCyan, 13.5, tk::kCustomPointer);
+    Shape14 = frame(840, 5760, 3135, 615);
+}
+
+AudiencePoll::AudiencePoll(Game& g)
+    : tk::Form(g.runtime, tk::FormDesign{"Form5", "AIUTO DEL PUBBLICO", 4680, 6450, kBoard})
+    , game(g)
+{
+}
+
+void AudiencePoll::reset_controls()
+{
+    static_cast<AudiencePollControls&>(*this) = AudiencePollControls{};
+}
+
+// Back to front; the frames lie over the labels they surround.
+void AudiencePoll::visit_controls(tk::ControlVisitor& v)
+{
+    tk::visit(v, "Label1", Label1);
+    tk::visit(v, "Label2", Label2);
+    tk::visit(v, "Label3", Label3);
+    tk::visit(v, "Label4", Label4);
+    tk::visit(v, "Label5", Label5);
+    tk::visit(v, "Label6", Label6);
+    tk::visit(v, "Label7", Label7);
+    tk::visit(v, "Label8", Label8);
+    tk::visit(v, "Label9", Label9);
+    tk::visit(v, "Label10", Label10);
+    tk::visit(v, "Shape3", Shape3);
+    tk::visit(v, "Line2", Line2);
+    tk::visit(v, "Line3", Line3);
+    tk::visit(v, "Line4", Line4);
+    tk::visit(v, "Line5", Line5);
+    tk::visit(v, "Shape6", Shape6);
+    tk::visit(v, "Shape7", Shape7);
+    tk::visit(v, "Shape8", Shape8);
+    tk::visit(v, "Shape9", Shape9);
+    tk::visit(v, "Shape1", Shape1);
+    tk::visit(v, "Shape2", Shape2);
+    tk::visit(v, "Shape4", Shape4);
+    tk::visit(v, "Shape5", Shape5);
+    tk::visit(v, "Line1", Line1);
+    tk::visit(v, "Shape10", Shape10);
+    tk::visit(v, "Shape11", Shape11);
+    tk::visit(v, "Shape12", Shape12);
+    tk::visit(v, "Shape13", Shape13);
+    tk::visit(v, "Shape14", Shape14);
+}
+
+void AudiencePoll::click(std::string_view control, int)
+{
+    if (control == "Label10")
+        Label10_Click();
+}
+
+// Leaving the poll from the title bar returns to the game, as "TORNA AL GIOCO".
+void AudiencePoll::close_requested()
+{
+    Label10_Click();
+}

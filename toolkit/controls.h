@@ -1,0 +1,147 @@
+// The controls a window is built from: labels, rectangles, lines and pictures, as plain data.
+//
+// Handlers assign the fields directly (Label4.Caption = "..."), exactly as the show's script reads.
+// Positions and sizes are twips; colours are 0xRRGGBB.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace tk {
+
+using Color = std::uint32_t;
+using Integer = std::int16_t; // the game's whole numbers are 16-bit, as on the original board
+
+constexpr Color rgb(int r, int g, int b)
+{
+    return (static_cast<Color>(r) << 16) | (static_cast<Color>(g) << 8) | static_cast<Color>(b);
+}
+
+enum class Align : std::uint8_t { Left = 0, Right = 1, Center = 2 };
+
+// MousePointer values the game uses: the plain arrow and the window's own (hand) cursor.
+constexpr int kDefaultPointer = 0;
+constexpr int kCustomPointer = 99;
+
+struct Typeface {
+    std::string_view Name = "MS Sans Serif";
+    double Size = 8.25; // points
+    bool Bold = false;
+    bool Italic = false;
+    bool operator==(const Typeface&) const = default;
+};
+
+struct Label {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    std::string Caption;
+    Color BackColor = 0x000040;
+    Color ForeColor = 0xFFFFFF;
+    int BackStyle = 1; // 0 transparent, 1 opaque
+    Align Alignment = Align::Left;
+    bool Visible = true;
+    bool Enabled = true;
+    int MousePointer = kDefaultPointer;
+    std::string ToolTipText;
+    Typeface Font;
+};
+
+struct Shape {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    Color BorderColor = 0x8080FF;
+    Color BackColor = 0x000040;
+    int BackStyle = 0;   // 0 outline only, 1 filled with BackColor
+    int BorderWidth = 1; // the frames of the board's main boxes are drawn thicker (2)
+    bool Visible = true;
+};
+
+struct Line {
+    int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    Color BorderColor = 0x8080FF;
+    int BorderWidth = 1; // pixels at scale 1
+    bool Visible = true;
+};
+
+struct Picture {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    std::string_view Source; // name of a built-in picture, e.g. "logo.svg"
+    bool Visible = true;
+    bool Enabled = true;
+    int MousePointer = kDefaultPointer;
+    std::string ToolTipText;
+};
+
+[[noreturn]] inline void index_out_of_range(const char* what, int index)
+{
+    std::fprintf(stderr, "ruvantia: %s index %d out of range\n", what, index);
+    std::abort();
+}
+
+// A control array: controls of one name told apart by an index from First.
+// Indexing is always checked: a wrong index is a bug that must stop the show loudly.
+template <typename T, int N, int First = 0>
+class ControlArray {
+public:
+    static constexpr int first = First;
+    static constexpr int last = First + N - 1;
+    static constexpr int size = N;
+
+    template <typename Make>
+    static ControlArray generate(Make make)
+    {
+        ControlArray a;
+        for (int i = 0; i < N; ++i)
+            a.items_[static_cast<std::size_t>(i)] = make(First + i);
+        return a;
+    }
+
+    T& operator()(int i) { return items_[slot(i)]; }
+    const T& operator()(int i) const { return items_[slot(i)]; }
+
+    auto begin() { return items_.begin(); }
+    auto end() { return items_.end(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    static std::size_t slot(int i)
+    {
+        if (i < First || i > last)
+            index_out_of_range("control array", i);
+        return static_cast<std::size_t>(i - First);
+    }
+    std::array<T, N> items_{};
+};
+
+// A fixed table with the game's own index range (Lo..Hi), checked like the control arrays.
+template <typename T, int Lo, int Hi>
+class Table {
+public:
+    T& operator()(int i) { return items_[slot(i)]; }
+    const T& operator()(int i) const { return items_[slot(i)]; }
+
+private:
+    static std::size_t slot(int i)
+    {
+        if (i < Lo || i > Hi)
+            index_out_of_range("table", i);
+        return static_cast<std::size_t>(i - Lo);
+    }
+    std::array<T, Hi - Lo + 1> items_{};
+};
+
+// A two-dimensional table, e.g. errate(q, k).
+template <typename T, int Lo1, int Hi1, int Lo2, int Hi2>
+class Table2 {
+public:
+    T& operator()(int i, int j) { return rows_(i)(j); }
+    const T& operator()(int i, int j) const { return rows_(i)(j); }
+
+private:
+    Table<Table<T, Lo2, Hi2>, Lo1, Hi1> rows_;
+};
+
+} // namespace tk

@@ -1,0 +1,72 @@
+// A window of the show: its design (size, colour, title), its controls and its timers.
+//
+// Loading a window gives it a fresh copy of its design-time controls and runs Form_Load;
+// unloading drops the controls and stops its timers. The window's own variables live in the
+// derived class, outside the controls, and keep their values for the whole run.
+#pragma once
+
+#include "toolkit/controls.h"
+#include "toolkit/visitor.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+class Runtime;
+class Timer;
+
+struct FormDesign {
+    std::string_view name;  // "Form1"
+    std::string_view title; // title bar text
+    int ClientWidth = 0;    // twips
+    int ClientHeight = 0;
+    Color BackColor = 0x000040;
+};
+
+class Form {
+public:
+    Form(Runtime& runtime, const FormDesign& design);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Window properties.
+    bool Enabled = true;
+    std::string Caption;
+
+    void Load();   // create it with its design-time controls and run Form_Load (no-op if loaded)
+    void Show();   // load if needed, show modelessly and bring to the front
+    void Unload(); // close it: controls gone, timers stopped; variables stay
+
+    bool loaded() const { return loaded_; }
+    bool shown() const { return shown_; }
+    std::string_view name() const { return design_.name; }
+    const FormDesign& design() const { return design_; }
+    Runtime& runtime() const { return runtime_; }
+    const std::vector<Timer*>& timers() const { return timers_; }
+
+    // Every control, back to front (the last one drawn is the topmost).
+    virtual void visit_controls(ControlVisitor&) = 0;
+
+    // A click that hit-testing let through to a control with this name and index.
+    virtual void click(std::string_view control, int index);
+
+    // The player closed the window from its title bar.
+    virtual void close_requested() { Unload(); }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void reset_controls() = 0;
+
+private:
+    friend class Timer;
+    Runtime& runtime_;
+    FormDesign design_;
+    std::vector<Timer*> timers_;
+    bool loaded_ = false;
+    bool shown_ = false;
+};
+
+} // namespace tk

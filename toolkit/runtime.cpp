@@ -1,0 +1,168 @@
+#include "toolkit/runtime.h"
+
+#include <algorithm>
+
+namespace tk {
+
+Runtime::Runtime(Clock& clock, Random& random)
+    : clock_(clock)
+    , random_(random)
+{
+}
+
+Form* Runtime::form(std::string_view name) const
+{
+    for (Form* f : forms_)
+        if (f->name() == name)
+            return f;
+    return nullptr;
+}
+
+Timer* Runtime::earliest() const
+{
+    Timer* best = nullptr;
+    for (Timer* t : timers_) {
+        if (!t->Enabled)
+            continue;
+        if (!best || t->due_ < best->due_ || (t->due_ == best->due_ && t->order_ < best->order_))
+            best = t;
+    }
+    return best;
+}
+
+std::optional<Millis> Runtime::next_due() const
+{
+    if (finished_)
+        return std::nullopt;
+    if (Timer* t = earliest())
+        return t->due_;
+    return std::nullopt;
+}
+
+bool Runtime::run_next(Millis t)
+{
+    if (finished_)
+        return false;
+    Timer* timer = earliest();
+    if (!timer || timer->due_ > t)
+        return false;
+    now_ = timer->due_;
+    std::uint64_t generation = timer->generation_;
+    ++depth_;
+    timer->handler_();
+    --depth_;
+    // Not restarted or stopped inside its own handler: the next tick follows the previous
+    // due time by the current interval, so nothing drifts.
+    if (timer->Enabled && timer->generation_ == generation) {
+        timer->due_ += timer->Interval;
+        timer->order_ = next_order();
+    }
+    activity_ = true;
+    after_handler();
+    return true;
+}
+
+void Runtime::run_until(Millis t)
+{
+    while (run_next(t)) {
+    }
+    if (t > now_)
+        now_ = t;
+}
+
+void Runtime::reanchor(Millis now, Millis tolerance)
+{
+    for (Timer* t : timers_)
+        if (t->Enabled && t->due_ + tolerance < now)
+            t->due_ = now;
+}
+
+Hit Runtime::hit_test(Form& form, int x, int y) const
+{
+    struct Finder final : ControlVisitor {
+        int x, y;
+        Hit hit;
+        static bool inside(int px, int py, int l, int t, int w, int h)
+        {
+            return px >= l && px < l + w && py >= t && py < t + h;
+        }
+        void visit(std::string_view name, int index, Label& c) override
+        {
+            if (c.Visible && inside(x, y, c.Left, c.Top, c.Width, c.Height))
+                hit = Hit{name, index, c.Enabled, &c, nullptr};
+        }
+        void visit(std::string_view name, int index, Picture& c) override
+        {
+            if (c.Visible && inside(x, y, c.Left, c.Top, c.Width, c.Height))
+                hit = Hit{name, index, c.Enabled, nullptr, &c};
+        }
+        void visit(std::string_view, int, Shape&) override {}
+        void visit(std::string_view, int, Line&) override {}
+    } finder;
+    finder.x = x;
+    finder.y = y;
+    if (form.loaded())
+        form.visit_controls(finder);
+    return finder.hit;
+}
+
+bool Runtime::click_at(Form& form, int x, int y)
+{
+    if (finished_ || !form.loaded() || !form.shown())
+        return false;
+    now_ = std::max(now_, clock_.now());
+    Hit hit = hit_test(form, x, y);
+    if (hit.control.empty() || !hit.enabled || !form.Enabled)
+        return false;
+    activity_ = true;
+    dispatch([&] { form.click(hit.control, hit.index); });
+    return true;
+}
+
+void Runtime::close(Form& form)
+{
+    if (finished_ || !form.loaded())
+        return;
+    now_ = std::max(now_, clock_.now());
+    activity_ = true;
+    dispatch([&] { form.close_requested(); });
+}
+
+void Runtime::after_handler()
+{
+    if (observer_)
+        observer_->handler_done();
+    bool any = std::any_of(forms_.begin(), forms_.end(), [](const Form* f) { return f->loaded(); });
+    if (!any)
+        finished_ = true;
+}
+
+void Runtime::form_loaded(Form& f)
+{
+    activity_ = true;
+    if (observer_) {
+        observer_->before_change();
+        observer_->form_loaded(f);
+    }
+}
+
+void Runtime::form_shown(Form& f)
+{
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), &f), stacking_.end());
+    stacking_.push_back(&f);
+    activity_ = true;
+    if (observer_) {
+        observer_->before_change();
+        observer_->form_shown(f);
+    }
+}
+
+void Runtime::form_unloaded(Form& f)
+{
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), &f), stacking_.end());
+    activity_ = true;
+    if (observer_)
+        observer_->form_unloaded(f);
+}
+
+} // namespace tk

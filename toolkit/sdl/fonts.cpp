@@ -1,0 +1,118 @@
+#include "toolkit/sdl/fonts.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+#include <cstdio>
+#include <strings.h>
+
+namespace tk::sdl {
+
+namespace {
+
+// Families to ask for in turn. "MS Sans Serif" has no metric alias on Linux, and asking for
+// "Arial" gives a closer face than fontconfig's own default; the goodbye screen's decorative
+// face falls back to a festive bold italic display face.
+std::vector<std::string> candidates(std::string_view family)
+{
+    std::vector<std::string> out{std::string(family)};
+    if (family == "MS Sans Serif")
+        out.insert(out.end(), {"Arial", "Liberation Sans"});
+    else if (family == "Times New Roman")
+        out.insert(out.end(), {"Liberation Serif"});
+    else if (family == "Bermuda Solid")
+        out.insert(out.end(), {"Lobster Two", "Lobster", "URW Bookman", "Liberation Serif"});
+    return out;
+}
+
+// The file of a family, only when fontconfig really has that family (not a substitute).
+std::string exact_match(const std::string& family, bool bold, bool italic, bool accept_any)
+{
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    std::string file;
+    if (match) {
+        FcChar8* found_family = nullptr;
+        FcChar8* path = nullptr;
+        bool same = FcPatternGetString(match, FC_FAMILY, 0, &found_family) == FcResultMatch &&
+                    strcasecmp(reinterpret_cast<const char*>(found_family), family.c_str()) == 0;
+        if ((same || accept_any) && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
+            file = reinterpret_cast<const char*>(path);
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    return file;
+}
+
+} // namespace
+
+Fonts::~Fonts()
+{
+    for (auto& [key, face] : faces_)
+        if (face)
+            TTF_CloseFont(face);
+}
+
+int Fonts::pixels(double points, double scale)
+{
+    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale)));
+}
+
+std::string Fonts::file_for(const Typeface& font)
+{
+    auto key = std::make_tuple(std::string(font.Name), font.Bold, font.Italic);
+    if (auto it = files_.find(key); it != files_.end())
+        return it->second;
+    static bool initialised = FcInit();
+    std::string file;
+    if (initialised) {
+        for (const std::string& family : candidates(font.Name)) {
+            file = exact_match(family, font.Bold, font.Italic, false);
+            if (!file.empty())
+                break;
+        }
+        // Whatever face the machine has is better than no text at all.
+        if (file.empty())
+            file = exact_match(std::string(font.Name), font.Bold, font.Italic, true);
+    }
+    files_[key] = file;
+    return file;
+}
+
+TTF_Font* Fonts::get(const Typeface& font, int pixels)
+{
+    std::string file = file_for(font);
+    auto key = std::make_tuple(file + (font.Bold ? ":b" : "") + (font.Italic ? ":i" : ""), pixels);
+    if (auto it = faces_.find(key); it != faces_.end())
+        return it->second;
+    TTF_Font* face = file.empty() ? nullptr : TTF_OpenFont(file.c_str(), pixels);
+    if (face) {
+        // A substitute face without a bold or italic file of its own is made bold or italic.
+        int style = TTF_STYLE_NORMAL;
+        std::string found = TTF_FontFaceStyleName(face) ? TTF_FontFaceStyleName(face) : "";
+        if (font.Bold && found.find("Bold") == std::string::npos)
+            style |= TTF_STYLE_BOLD;
+        if (font.Italic && found.find("Italic") == std::string::npos && found.find("Oblique") == std::string::npos)
+            style |= TTF_STYLE_ITALIC;
+        TTF_SetFontStyle(face, style);
+    } else {
+        static bool warned = false;
+        if (!warned)
+            std::fprintf(stderr, "ruvantia: no usable font for \"%.*s\"; texts cannot be shown\n",
+                         static_cast<int>(font.Name.size()), font.Name.data());
+        warned = true;
+    }
+    faces_[key] = face;
+    return face;
+}
+
+} // namespace tk::sdl

@@ -1,0 +1,35 @@
+// Fonts by the family names the game uses, found through fontconfig. A machine that has the
+// named face uses it; any other gets the closest metric-compatible face it has.
+#pragma once
+
+#include "toolkit/controls.h"
+
+#include <SDL2/SDL_ttf.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace tk::sdl {
+
+class Fonts {
+public:
+    Fonts() = default;
+    ~Fonts();
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+
+    // The face for a font at a pixel size, or nullptr when the machine has no usable font.
+    TTF_Font* get(const Typeface& font, int pixels);
+    // The font file fontconfig picked for a font (empty if none).
+    std::string file_for(const Typeface& font);
+
+    // Pixel size of a point size at a scale (96 dpi at scale 1).
+    static int pixels(double points, double scale);
+
+private:
+    std::map<std::tuple<std::string, bool, bool>, std::string> files_;
+    std::map<std::tuple<std::string, int>, TTF_Font*> faces_;
+};
+
+} // namespace tk::sdl

@@ -1,0 +1,169 @@
+#include "tools/sim/commands.h"
+
+#include "tools/sim/simulation.h"
+#include "toolkit/sdl/snapshot.h"
+
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string_view>
+
+namespace sim {
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kTimedOut = 1;
+constexpr int kMalformed = 2;
+
+std::optional<long long> number(std::string_view s)
+{
+    long long v = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || p != s.data() + s.size() || s.empty() || v < 0)
+        return std::nullopt;
+    return v;
+}
+
+int malformed(const std::string& step, const char* why)
+{
+    std::fprintf(stderr, "simulate: malformed step \"%s\": %s\n", step.c_str(), why);
+    return kMalformed;
+}
+
+// Values compare as the trace prints them, but captions unquoted and colours in any case.
+bool same_value(const std::string& actual, std::string value)
+{
+    if (actual == value)
+        return true;
+    if (!value.empty() && value[0] == '#') {
+        for (char& c : value)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return actual == value;
+    }
+    return false;
+}
+
+// Clicks the letter whose answer is right, or the first visible one whose answer is wrong.
+bool answer(Simulation& s, bool right)
+{
+    Board& b = s.game().Form1;
+    for (int i = 0; i <= 3; ++i) {
+        bool is_right = b.Label3(i).Caption == b.risgiusta;
+        if (right ? is_right : (!is_right && b.Label6(i).Visible))
+            return s.click("Form1", "Label6", i);
+    }
+    return false;
+}
+
+} // namespace
+
+int run_steps(Simulation& s, const std::vector<std::string>& steps, std::size_t first)
+{
+    for (std::size_t i = first; i < steps.size(); ++i) {
+        const std::string& step = steps[i];
+        std::string_view sv(step);
+        std::size_t space = sv.find(' ');
+        std::string_view verb = sv.substr(0, space);
+        std::string_view rest = space == std::string_view::npos ? std::string_view{} : sv.substr(space + 1);
+        if (verb == "wait") {
+            auto ms = number(rest);
+            if (!ms)
+                return malformed(step, "expected: wait MS");
+            s.wait(*ms);
+        } else if (verb == "click") {
+            auto ref = parse_ref(rest, false);
+            if (!ref)
+                return malformed(step, "expected: click FORM.CONTROL or FORM.CONTROL(I)");
+            if (!s.click(*ref))
+                return malformed(step, "no such window or clickable control");
+        } else if (verb == "until") {
+            std::size_t eq = rest.find('=');
+            if (eq == std::string_view::npos)
+                return malformed(step, "expected: until FORM.CONTROL.PROPERTY=VALUE [MS]");
+            auto ref = parse_ref(rest.substr(0, eq), true);
+            if (!ref)
+                return malformed(step, "expected: until FORM.CONTROL.PROPERTY=VALUE [MS]");
+            std::string value(rest.substr(eq + 1));
+            long long max_ms = 600000;
+            if (std::size_t last = value.rfind(' '); last != std::string::npos) {
+                if (auto ms = number(std::string_view(value).substr(last + 1))) {
+                    max_ms = *ms;
+                    value.resize(last);
+                }
+            }
+            if (i + 1 < steps.size()) {
+                if (auto ms = number(steps[i + 1])) {
+                    max_ms = *ms;
+                    ++i;
+                }
+            }
+            if (!s.read(*ref, true))
+                return malformed(step, "no such window, control or property");
+            bool ok = s.until([&] { return same_value(*s.read(*ref, true), value); }, max_ms);
+            if (!ok) {
+                std::fprintf(stderr, "simulate: %s never became \"%s\" within %lld ms (it is %s)\n",
+                             std::string(rest.substr(0, eq)).c_str(), value.c_str(), max_ms,
+                             s.read(*ref).value_or("?").c_str());
+                return kTimedOut;
+            }
+        } else if (verb == "snapshot") {
+            std::size_t sp = rest.find(' ');
+            if (sp == std::string_view::npos || sp + 1 >= rest.size())
+                return malformed(step, "expected: snapshot FORM FILE.png");
+            tk::Form* f = s.runtime().form(rest.substr(0, sp));
+            if (!f)
+                return malformed(step, "no such window");
+            if (!tk::sdl::write_png(*f, std::string(rest.substr(sp + 1))))
+                return kMalformed;
+        } else if (verb == "close") {
+            if (!s.close(rest))
+                return malformed(step, "no such window");
+        } else if (verb == "dump") {
+            s.dump(std::cout);
+        } else if (verb == "answer") {
+            if (rest != "right" && rest != "wrong")
+                return malformed(step, "expected: answer right|wrong");
+            answer(s, rest == "right");
+        } else {
+            return malformed(step, "unknown step");
+        }
+    }
+    return kOk;
+}
+
+int run_command_line(const std::vector<std::string>& args)
+{
+    int start = 12 * 3600;
+    bool trace = false;
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        if (args[i] == "--trace") {
+            trace = true;
+        } else if (args[i] == "--start") {
+            auto t = i + 1 < args.size() ? parse_time_of_day(args[i + 1]) : std::nullopt;
+            if (!t) {
+                std::fprintf(stderr, "simulate: --start needs a time of day as HH:MM:SS\n");
+                return kMalformed;
+            }
+            start = *t;
+            ++i;
+        } else if (args[i] == "--help" || args[i] == "-h") {
+            std::printf("usage: simulate [--start HH:MM:SS] [--trace] STEP...\n"
+                        "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
+                        "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
+                        "       \"snapshot FORM FILE.png\", \"close FORM\", \"dump\", \"answer right|wrong\"\n");
+            return kOk;
+        } else {
+            break;
+        }
+    }
+    std::cout.sync_with_stdio(false);
+    Simulation s(start, trace ? &std::cout : nullptr);
+    int status = run_steps(s, args, i);
+    std::cout.flush();
+    return status;
+}
+
+} // namespace sim

@@ -1,0 +1,151 @@
+#include "tools/sim/simulation.h"
+
+#include "toolkit/inspect.h"
+
+#include <charconv>
+
+namespace sim {
+
+std::optional<ControlRef> parse_ref(std::string_view text, bool with_property)
+{
+    ControlRef ref;
+    std::size_t dot = text.find('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return std::nullopt;
+    ref.form = std::string(text.substr(0, dot));
+    std::string_view rest = text.substr(dot + 1);
+    if (with_property) {
+        std::size_t last = rest.rfind('.');
+        if (last == std::string_view::npos) {
+            // A property of the window itself: Form1.Enabled.
+            ref.property = std::string(rest);
+            return ref.property.empty() ? std::nullopt : std::optional(ref);
+        }
+        ref.property = std::string(rest.substr(last + 1));
+        rest = rest.substr(0, last);
+        if (ref.property.empty())
+            return std::nullopt;
+    }
+    std::size_t open = rest.find('(');
+    if (open != std::string_view::npos) {
+        if (rest.back() != ')')
+            return std::nullopt;
+        std::string_view number = rest.substr(open + 1, rest.size() - open - 2);
+        int index = 0;
+        auto [p, ec] = std::from_chars(number.data(), number.data() + number.size(), index);
+        if (ec != std::errc() || p != number.data() + number.size() || number.empty())
+            return std::nullopt;
+        ref.index = index;
+        rest = rest.substr(0, open);
+    }
+    if (rest.empty())
+        return std::nullopt;
+    ref.control = std::string(rest);
+    return ref;
+}
+
+std::optional<int> parse_time_of_day(std::string_view text)
+{
+    int h = 0, m = 0, s = 0;
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
+        return std::nullopt;
+    auto num = [&](std::size_t at, int& out, int max) {
+        auto [p, ec] = std::from_chars(text.data() + at, text.data() + at + 2, out);
+        return ec == std::errc() && p == text.data() + at + 2 && out >= 0 && out <= max;
+    };
+    if (!num(0, h, 23) || !num(3, m, 59) || !num(6, s, 59))
+        return std::nullopt;
+    return h * 3600 + m * 60 + s;
+}
+
+Simulation::Simulation(int start_seconds, std::ostream* trace)
+    : clock_(start_seconds)
+    , random_(0x2545F4914F6CDD1DULL)
+    , game_(std::make_unique<Game>(clock_, random_))
+{
+    if (trace) {
+        tracer_ = std::make_unique<tk::Tracer>(game_->runtime, *trace);
+        game_->runtime.set_observer(tracer_.get());
+    }
+    game_->start();
+    check_end();
+}
+
+void Simulation::check_end()
+{
+    if (ended() && !end_traced_) {
+        end_traced_ = true;
+        if (tracer_)
+            tracer_->end();
+    }
+}
+
+void Simulation::wait(tk::Millis ms)
+{
+    tk::Millis target = clock_.now() + ms;
+    while (auto due = game_->runtime.next_due()) {
+        if (*due > target)
+            break;
+        clock_.set(*due);
+        game_->runtime.run_next(*due);
+        check_end();
+    }
+    clock_.set(target);
+    game_->runtime.run_until(target);
+}
+
+bool Simulation::click(std::string_view form, std::string_view control, int index)
+{
+    tk::Form* f = game_->runtime.form(form);
+    if (!f)
+        return false;
+    auto rect = tk::control_rect(*f, control, index);
+    if (!rect)
+        return false;
+    game_->runtime.click_at(*f, rect->x + rect->w / 2, rect->y + rect->h / 2);
+    check_end();
+    return true;
+}
+
+bool Simulation::close(std::string_view form)
+{
+    tk::Form* f = game_->runtime.form(form);
+    if (!f)
+        return false;
+    game_->runtime.close(*f);
+    check_end();
+    return true;
+}
+
+std::optional<std::string> Simulation::read(const ControlRef& ref, bool raw)
+{
+    tk::Form* f = game_->runtime.form(ref.form);
+    if (!f)
+        return std::nullopt;
+    for (tk::Timer* t : f->timers()) {
+        if (t->name() != ref.control || ref.index != -1)
+            continue;
+        if (ref.property == "Enabled")
+            return std::string(t->Enabled ? "true" : "false");
+        if (ref.property == "Interval")
+            return std::to_string(int(t->Interval));
+        return std::nullopt;
+    }
+    return raw ? tk::read_property_raw(*f, ref.control, ref.index, ref.property)
+               : tk::read_property(*f, ref.control, ref.index, ref.property);
+}
+
+void Simulation::dump(std::ostream& out)
+{
+    for (tk::Form* f : game_->runtime.forms()) {
+        if (!f->loaded())
+            continue;
+        for (auto& [key, value] : tk::properties_of(*f))
+            out << f->name() << '.' << key << ' ' << value << '\n';
+        for (tk::Timer* t : f->timers())
+            out << f->name() << '.' << t->name() << ".Enabled " << (t->Enabled ? "true" : "false") << '\n'
+                << f->name() << '.' << t->name() << ".Interval " << int(t->Interval) << '\n';
+    }
+}
+
+} // namespace sim

@@ -1,0 +1,86 @@
+// A game played in virtual time: the instrument behind tools/simulate and the tests.
+//
+// Build one, click and wait as a player would, and look at the controls; a whole game from
+// the logo to the goodbye screen runs in milliseconds.
+#pragma once
+
+#include "game/game.h"
+#include "toolkit/clock.h"
+#include "toolkit/random.h"
+#include "toolkit/tracer.h"
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace sim {
+
+// FORM.CONTROL or FORM.CONTROL(I), optionally followed by .PROPERTY.
+struct ControlRef {
+    std::string form;
+    std::string control; // empty for the window itself
+    int index = -1;
+    std::string property;
+};
+std::optional<ControlRef> parse_ref(std::string_view text, bool with_property);
+
+class Simulation {
+public:
+    // start: the time of day, in seconds since midnight, when the program starts.
+    explicit Simulation(int start_seconds = 12 * 3600, std::ostream* trace = nullptr);
+
+    Game& game() { return *game_; }
+    tk::Runtime& runtime() { return game_->runtime; }
+    tk::Millis now() const { return clock_.now(); }
+    bool ended() const { return game_->runtime.finished(); }
+
+    // Advance virtual time by ms, running every tick that falls due up to and including it.
+    void wait(tk::Millis ms);
+    // Advance until pred() holds after some tick (checked first at once); false after max_ms.
+    template <typename Pred>
+    bool until(Pred pred, tk::Millis max_ms = 600000)
+    {
+        tk::Millis limit = clock_.now() + max_ms;
+        if (pred())
+            return true;
+        while (auto due = game_->runtime.next_due()) {
+            if (*due > limit)
+                break;
+            clock_.set(*due);
+            game_->runtime.run_next(*due);
+            check_end();
+            if (pred())
+                return true;
+        }
+        if (clock_.now() < limit && !ended()) {
+            clock_.set(limit);
+            game_->runtime.run_until(limit);
+        }
+        return pred();
+    }
+    // A click at the centre of a control, through the same hit-testing as a real click.
+    // Returns false when there is no such window or control.
+    bool click(std::string_view form, std::string_view control, int index = -1);
+    bool click(const ControlRef& ref) { return click(ref.form, ref.control, ref.index); }
+    // The player closes a window from its title bar.
+    bool close(std::string_view form);
+    // A property as the trace prints it (strings quoted), or the raw text with raw = true.
+    std::optional<std::string> read(const ControlRef& ref, bool raw = false);
+    // Every property of every control of every loaded window.
+    void dump(std::ostream& out);
+
+private:
+    void check_end();
+    tk::ManualClock clock_;
+    tk::Random random_;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<tk::Tracer> tracer_;
+    bool end_traced_ = false;
+};
+
+// "HH:MM:SS" to seconds since midnight.
+std::optional<int> parse_time_of_day(std::string_view text);
+
+} // namespace sim

@@ -1,0 +1,27 @@
+// simulate: plays RUVANTIA in virtual time from the command line.
+//
+//   simulate [--start HH:MM:SS] [--trace] STEP...
+//
+// Steps, one argument each:
+//   wait MS                          advance virtual time, running every tick due up to then
+//   click FORM.CONTROL[(I)]          a mouse click at the centre of that control
+//   until FORM.CONTROL[(I)].PROP=VALUE [MS]
+//                                    advance until the property equals VALUE (at most MS, default
+//                                    600000; a trailing number is always read as MS)
+//   snapshot FORM FILE.png           write the window as it looks now, at scale 1
+//   close FORM                       close the window from its title bar
+//   dump                             print every property of every control of every loaded window
+//   answer right|wrong               click the letter of the right answer, or of the first wrong one
+//
+// Exit status: 0 when every step ran, 1 when an until timed out, 2 on a malformed step.
+#include "tools/sim/commands.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return sim::run_command_line(args);
+}
