@@ -18,6 +18,9 @@ struct Question {
 
 using Pool = std::array<Question, 20>;
 
+// What every answer on the board begins with: room for the letter drawn over the answer box.
+inline constexpr std::string_view kAnswerBlanks = "      ";
+
 constexpr int kLevels = 15;
 constexpr int kQuestionsPerLevel = 20;
 

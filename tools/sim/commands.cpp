@@ -1,5 +1,6 @@
 #include "tools/sim/commands.h"
 
+#include "game/bank/bank.h"
 #include "tools/sim/simulation.h"
 #include "toolkit/sdl/snapshot.h"
 
@@ -55,6 +56,23 @@ bool answer(Simulation& s, bool right)
             return s.click("Form1", "Label6", i);
     }
     return false;
+}
+
+// The whole bank, one question a line, answers as the board shows them.
+int print_bank()
+{
+    const std::string_view blanks = bank::kAnswerBlanks;
+    for (int level = 1; level <= bank::kLevels; ++level) {
+        const bank::Pool& pool = bank::pool(level);
+        for (std::size_t q = 0; q < pool.size(); ++q) {
+            const bank::Question& row = pool[q];
+            std::cout << level << '\t' << q + 1 << '\t' << row.domanda << '\t' << blanks << row.giusta;
+            for (std::string_view wrong : row.errate)
+                std::cout << '\t' << blanks << wrong;
+            std::cout << '\n';
+        }
+    }
+    return kOk;
 }
 
 } // namespace
@@ -139,7 +157,9 @@ int run_command_line(const std::vector<std::string>& args)
     bool trace = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
-        if (args[i] == "--trace") {
+        if (args[i] == "--bank") {
+            return print_bank();
+        } else if (args[i] == "--trace") {
             trace = true;
         } else if (args[i] == "--start") {
             auto t = i + 1 < args.size() ? parse_time_of_day(args[i + 1]) : std::nullopt;
@@ -151,6 +171,7 @@ int run_command_line(const std::vector<std::string>& args)
             ++i;
         } else if (args[i] == "--help" || args[i] == "-h") {
             std::printf("usage: simulate [--start HH:MM:SS] [--trace] STEP...\n"
+                        "       simulate --bank\n"
                         "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
                         "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
                         "       \"snapshot FORM FILE.png\", \"close FORM\", \"dump\", \"answer right|wrong\"\n");

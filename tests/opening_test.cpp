@@ -1,0 +1,161 @@
+// The opening: the blinking invitation, the logo click, the board's reveal and the ladder sweep,
+// in virtual time and as drawn off screen.
+#include "tests/support.h"
+#include "toolkit/sdl/snapshot.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace colors;
+
+TEST(OpeningTest, OnlyTheLogoAndTheHostLineShowAtStartAndTheInvitationBlinks)
+{
+    sim::Simulation s;
+    Board& b = s.game().Form1;
+    EXPECT_TRUE(b.Image1.Visible && b.Label4.Visible);
+    EXPECT_FALSE(b.Label2.Visible || b.Label5.Visible || b.Image2.Visible || b.Label1(0).Visible ||
+                 b.Label3(0).Visible || b.Label6(0).Visible);
+    EXPECT_FALSE(b.Label5.Enabled || b.Image2.Enabled || b.Image3.Enabled || b.Image4.Enabled);
+    EXPECT_EQ(b.aiuti, 3);
+    EXPECT_EQ(b.frasi(10, 3), "IL SECONDO TRAGUARDO E' VICINO....");
+    EXPECT_EQ(b.frasi(9, 1), "IL SECONDO TRAGUARDO E' VICINO, NONA DOMANDA....");
+    EXPECT_EQ(b.Label1(0).Caption, "   1   € 50");
+    EXPECT_EQ(b.Label1(14).Caption, " 15  € 1.000.000");
+    EXPECT_EQ(b.Label4.Caption, "");
+    s.wait(799);
+    EXPECT_EQ(b.Label4.Caption, "");
+    s.wait(1);
+    EXPECT_EQ(b.Label4.Caption, "CLICCA SUL LOGO PER INIZIARE!!!");
+    s.wait(800);
+    EXPECT_EQ(b.Label4.Caption, "");
+    s.wait(800);
+    EXPECT_EQ(b.Label4.Caption, "CLICCA SUL LOGO PER INIZIARE!!!");
+}
+
+// Seven hours and more of nobody clicking: the counter wraps without overflowing and the
+// invitation keeps its rhythm.
+TEST(OpeningTest, TheInvitationKeepsBlinkingThroughTheNight)
+{
+    sim::Simulation s;
+    Board& b = s.game().Form1;
+    s.wait(10LL * 3600 * 1000 - 1);
+    // Tick n (from 0) falls at 800 (n + 1) ms and shows the text when n is even.
+    long long ticks = (10LL * 3600 * 1000 - 1) / 800;
+    EXPECT_EQ(b.Label4.Caption, (ticks - 1) % 2 == 0 ? "CLICCA SUL LOGO PER INIZIARE!!!" : "");
+    EXPECT_GE(b.m, 0);
+    std::string before = b.Label4.Caption;
+    s.wait(800);
+    EXPECT_NE(b.Label4.Caption, before);
+}
+
+TEST(OpeningTest, AClickBeforeTheFirstBlinkStartsAtOnceAndTheInvitationNeverComesBack)
+{
+    sim::Simulation s;
+    Board& b = s.game().Form1;
+    s.wait(100);
+    s.click("Form1", "Image1");
+    EXPECT_FALSE(b.Image1.Enabled);
+    EXPECT_EQ(b.Image1.ToolTipText, "");
+    EXPECT_TRUE(b.Timer2.Enabled);
+    s.wait(4000);
+    EXPECT_NE(b.Label4.Caption, "CLICCA SUL LOGO PER INIZIARE!!!");
+    int reveals = b.y;
+    s.click("Form1", "Image1"); // the logo answers only once
+    s.wait(100);
+    EXPECT_EQ(b.y, reveals + 1);
+}
+
+TEST(OpeningTest, RevealThenSweepTakeTheirTicksAndLeaveTheLadderAsDesigned)
+{
+    sim::Simulation s;
+    Board& b = s.game().Form1;
+    s.wait(1000);
+    EXPECT_EQ(b.Label4.Caption, "CLICCA SUL LOGO PER INIZIARE!!!");
+    s.click("Form1", "Image1");
+    EXPECT_EQ(b.Label4.Caption, ""); // cleared at once
+    s.wait(100 * 29); // the 29th tick shows the first rung
+    EXPECT_EQ(b.Label4.Caption, "INIZIA LA TUA SCALATA VERSO IL MILIONE!");
+    EXPECT_TRUE(b.Label1(0).Visible);
+    EXPECT_FALSE(b.Label1(1).Visible);
+    s.wait(100 * 14 - 1);
+    EXPECT_FALSE(b.Label1(14).Visible);
+    s.wait(1); // tick 43: the top rung, and the sweep starts
+    EXPECT_TRUE(b.Label1(14).Visible);
+    EXPECT_TRUE(b.Timer1.Enabled);
+    EXPECT_FALSE(b.Timer2.Enabled);
+    EXPECT_FALSE(b.Label6(0).Visible);
+    EXPECT_FALSE(b.Label3(0).Enabled || b.Label5.Enabled || b.Image2.Enabled);
+    // The sweep: up to the top at its 15th tick, down again, 31 ticks in all.
+    s.wait(40 * 15);
+    EXPECT_EQ(b.Label1(14).BackColor, kGreen);
+    EXPECT_EQ(b.Label1(13).BackColor, kBoard);
+    s.wait(40 * 14);
+    EXPECT_EQ(b.Label1(0).BackColor, kGreen);
+    EXPECT_EQ(b.Label1(0).ForeColor, kPurple);
+    EXPECT_EQ(b.Label1(1).BackColor, kBoard);
+    s.wait(40);
+    EXPECT_EQ(b.Label1(0).ForeColor, kRungText);
+    EXPECT_EQ(b.Label4.Caption, "INIZIA LA TUA SCALATA VERSO IL MILIONE!");
+    EXPECT_FALSE(b.Timer4.Enabled);
+    s.wait(40);
+    EXPECT_FALSE(b.Timer1.Enabled);
+    EXPECT_TRUE(b.Timer4.Enabled);
+    EXPECT_EQ(b.Label4.Caption, "");
+    for (int i = 0; i < 15; ++i) {
+        EXPECT_EQ(b.Label1(i).BackColor, kBoard);
+        EXPECT_EQ(b.Label1(i).ForeColor, i == 4 || i == 9 || i == 14 ? kWhite : kRungText);
+    }
+}
+
+TEST(OpeningTest, ClicksDuringTheRevealAndTheSweepDoNothing)
+{
+    sim::Simulation s;
+    Game& g = s.game();
+    s.click("Form1", "Image1");
+    s.wait(4500);
+    s.click("Form1", "Label5");
+    s.click("Form1", "Image2");
+    s.click("Form1", "Label3", 0);
+    EXPECT_FALSE(g.Form2.loaded() || g.Form4.loaded() || g.Form5.loaded() || g.Form6.loaded());
+    EXPECT_EQ(g.Form1.aiuti, 3);
+}
+
+TEST(OpeningTest, ClosingTheBoardEndsTheProgramAtAnyMoment)
+{
+    for (int at : {0, 900, 3000, 6000}) {
+        sim::Simulation s;
+        s.click("Form1", "Image1");
+        s.wait(at);
+        s.close("Form1");
+        EXPECT_TRUE(s.ended()) << at;
+        EXPECT_FALSE(s.game().Form1.loaded());
+    }
+}
+
+// Drawn off screen at scale 1: the lit rung is green, the others the board's blue, the logo there.
+TEST(OpeningTest, SnapshotsShowTheLightOnTheLadder)
+{
+    sim::Simulation s;
+    Board& b = s.game().Form1;
+    s.click("Form1", "Image1");
+    s.wait(4300 + 40 * 5); // the fifth rung is lit
+    ASSERT_EQ(b.Label1(4).BackColor, kGreen);
+    auto shot = tk::sdl::render(b);
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->w, 823);
+    EXPECT_EQ(shot->h, 731);
+    auto inside = [&](const tk::Label& l) {
+        return tk::sdl::pixel(shot.get(), (l.Left + l.Width - 150) / 15, (l.Top + 60) / 15);
+    };
+    EXPECT_EQ(inside(b.Label1(4)), kGreen);
+    EXPECT_EQ(inside(b.Label1(3)), kBoard);
+    EXPECT_EQ(inside(b.Label1(5)), kBoard);
+    // The rung's frame is drawn over its label.
+    EXPECT_EQ(tk::sdl::pixel(shot.get(), b.Label1(3).Left / 15, (b.Label1(3).Top + 100) / 15), kFrame);
+    // The logo is drawn: its centre is not the board's blue.
+    EXPECT_NE(tk::sdl::pixel(shot.get(), (b.Image1.Left + b.Image1.Width / 2) / 15, (b.Image1.Top + 1000) / 15),
+              kBoard);
+}
+
+} // namespace
