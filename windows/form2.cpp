@@ -32,16 +32,18 @@ void WalkAway::reset_controls()
     static_cast<WalkAwayControls&>(*this) = WalkAwayControls{};
 }
 
+// Back to front. The frames lie over the labels, so that the opaque "NO", which reaches down to
+// the bottom of its frame, does not hide the frame's lower edge.
 void WalkAway::visit_controls(tk::ControlVisitor& v)
 {
+    tk::visit(v, "Label1", Label1);
+    tk::visit(v, "Label2", Label2);
+    tk::visit(v, "Label3", Label3);
     tk::visit(v, "Shape1", Shape1);
     tk::visit(v, "Shape2", Shape2);
     tk::visit(v, "Shape3", Shape3);
     tk::visit(v, "Line1", Line1);
     tk::visit(v, "Line2", Line2);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
 }
 
 void WalkAway::click(std::string_view control, int)
@@ -52,8 +54,12 @@ void WalkAway::click(std::string_view control, int)
         Label3_Click();
 }
 
-// Closing the window from its title bar means the player stays in the game, as "NO".
+// Closing the window from its title bar means the player stays in the game, as "NO". A window
+// closed halfway through its build-up leaves the step where a finished one would, so that the
+// next opening still draws the frame first.
 void WalkAway::close_requested()
 {
+    if (Timer1.Enabled)
+        fase = 1;
     Label3_Click();
 }

@@ -90,11 +90,25 @@ std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_APP_NAME, "RUVANTIA");
+    // Without a desktop to show the windows on, SDL would quietly draw into memory and the show
+    // would play to nobody: say so and stop.
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    bool headless_asked = driver && *driver;
+    if (!headless_asked && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "ruvantia: needs a graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+        return nullptr;
+    }
     setenv("SDL_VIDEO_X11_WMCLASS", "ruvantia", 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "ruvantia", 0);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "ruvantia: needs a graphical display, and none could be opened (%s)\n",
                      SDL_GetError());
+        return nullptr;
+    }
+    std::string_view current = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (!headless_asked && (current == "offscreen" || current == "dummy")) {
+        std::fprintf(stderr, "ruvantia: needs a graphical display, and none could be opened\n");
+        SDL_Quit();
         return nullptr;
     }
     if (!init_drawing()) {

@@ -1,0 +1,90 @@
+// One scripted game of each ending, traced line by line and compared with the stored traces:
+// a wrong answer right after the first milestone, walking away (after a "NO") at question 3,
+// and the million, the last one on to the end of the goodbye screen. The same traces come from
+//   simulate --start 12:00:00 --trace STEPS...
+// with the steps below; RUVANTIA_UPDATE_GOLDEN=1 makes this test write them afresh.
+#include "tests/support.h"
+#include "tools/sim/commands.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+using namespace testing_support;
+
+// The logo, then `right` questions answered right, each as soon as its answers stand.
+std::vector<std::string> answering_right(int right)
+{
+    std::vector<std::string> steps = {"wait 900", "click Form1.Image1", "until Form1.Timer6.Enabled=true"};
+    for (int i = 0; i < right; ++i)
+        steps.insert(steps.end(),
+                     {"answer right", "wait 600", "click Form6.Label2(0)", "until Form1.Timer6.Enabled=true"});
+    return steps;
+}
+
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Up to the moment the board closes and the goodbye screen opens.
+const std::vector<std::string> kToGoodbye = {"until Form1.Timer11.Enabled=true", "wait 2040"};
+
+struct Script {
+    const char* name;
+    std::vector<std::string> steps;
+};
+
+const std::vector<Script> kScripts = {
+    {"ending_wrong_answer",
+     answering_right(5) + std::vector<std::string>{"answer wrong", "wait 600", "click Form6.Label2(0)"} + kToGoodbye},
+    {"ending_walk_away",
+     answering_right(2) +
+         std::vector<std::string>{"click Form1.Label5", "wait 400", "click Form2.Label3", "wait 2000",
+                                  "click Form1.Label5", "wait 400", "click Form2.Label2"} +
+         kToGoodbye},
+    {"ending_million",
+     answering_right(14) + std::vector<std::string>{"answer right", "wait 600", "click Form6.Label2(0)", "wait 60000"}},
+};
+
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(EndingsGoldenTest, EachEndingKeepsItsTimingAndTexts)
+{
+    for (const Script& script : kScripts) {
+        SCOPED_TRACE(script.name);
+        std::ostringstream trace;
+        {
+            sim::Simulation s(12 * 3600, &trace);
+            ASSERT_EQ(sim::run_steps(s, script.steps), 0);
+            ASSERT_FALSE(s.game().Form1.loaded());
+            ASSERT_TRUE(s.game().Form3.loaded() || s.ended());
+        }
+        const std::string path = std::string(kGolden) + "/" + script.name + ".trace";
+        if (std::getenv("RUVANTIA_UPDATE_GOLDEN")) {
+            std::ofstream(path, std::ios::binary) << trace.str();
+            continue;
+        }
+        const std::vector<std::string> want = lines_of(read_file(path)), got = lines_of(trace.str());
+        ASSERT_FALSE(want.empty()) << "no stored trace at " << path;
+        std::size_t at = 0;
+        while (at < want.size() && at < got.size() && want[at] == got[at])
+            ++at;
+        EXPECT_TRUE(want == got) << "traces part at line " << at + 1 << ":\n- "
+                                 << (at < want.size() ? want[at] : "(end)") << "\n+ "
+                                 << (at < got.size() ? got[at] : "(end)");
+    }
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+// From the host's first words to the player's final answer: the presentation, the draw, the
+// placing of the answers, the nudges, the choice and the final-answer window.
+#include "game/bank/bank.h"
+#include "tests/support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+using namespace colors;
+using namespace testing_support;
+using Seen = std::vector<std::pair<tk::Millis, std::string>>;
+
+// Clicks the logo and plays on until the host takes over from the ladder sweep.
+void play_to_presentation(sim::Simulation& s)
+{
+    s.click("Form1", "Image1");
+    ASSERT_TRUE(s.until([&] { return s.game().Form1.Timer4.Enabled; }, 20000));
+}
+
+// The host line, which arrow points at a lifeline, whether the question shows, how many answers
+// stand, and whether the board takes clicks.
+std::string presentation(Board& b)
+{
+    int answers = 0;
+    for (int i = 0; i <= 3; ++i)
+        answers += b.Label6(i).Visible ? 1 : 0;
+    return b.Label4.Caption + "|" + (b.Line6.Visible ? "C" : "") + (b.Line9.Visible ? "P" : "") +
+           (b.Line12.Visible ? "A" : "") + "|" + (b.Label2.Caption.empty() ? "" : "Q") + std::to_string(answers) +
+           (b.Enabled ? "|on" : "|off");
+}
+
+TEST(PresentationTest, TheHostRemindsAnnouncesAndAsksThenTheAnswersFollowEveryOneAndAHalfSeconds)
+{
+    sim::Simulation s;
+    Board& b = s.game().Form1;
+    play_to_presentation(s);
+    Seen seen = watch(s, [&] { return presentation(b); }, 21000, s.now());
+    std::string lead = std::string(b.frasi(1, b.qq));
+    EXPECT_EQ(seen, (Seen{{1500, "TI RICORDO CHE HAI TRE AIUTI....||0|off"},
+                          {3000, "L'AIUTO DEL COMPUTER....|C|0|off"},
+                          {4500, "L'AIUTO DA CASA....|P|0|off"},
+                          {6000, "E QUELLO DEL PUBBLICO....|A|0|off"},
+                          {8500, lead + "||0|off"},
+                          {11500, "DOMANDA DA 50 EURO||0|off"},
+                          {14500, "DOMANDA DA 50 EURO||Q0|off"},
+                          {16000, "DOMANDA DA 50 EURO||Q1|off"},
+                          {17500, "DOMANDA DA 50 EURO||Q2|off"},
+                          {19000, "DOMANDA DA 50 EURO||Q3|off"},
+                          {20500, "DOMANDA DA 50 EURO||Q4|on"}}));
+    EXPECT_EQ(b.conta, 1);
+    EXPECT_TRUE(b.Timer6.Enabled && b.Label5.Enabled && b.Image2.Enabled && b.Image3.Enabled && b.Image4.Enabled);
+}
+
+// Many games, each started at another time of day: every lead-in slot, every question of the
+// level and every arrangement turns up, and the answers stand where the arrangement says.
+TEST(QuestionTest, EveryLeadInQuestionAndArrangementComesUpWithTheAnswersWhereTheyBelong)
+{
+    // The right answer stands at (disp - 1) mod 4; the wrong ones fill the other places from A to
+    // D in the order 1 2 3 for arrangements 1 to 4, 3 2 1 for 5 to 8, 2 1 3 for 9 to 12.
+    constexpr int kWrongOrder[3][3] = {{0, 1, 2}, {2, 1, 0}, {1, 0, 2}};
+    const bank::Pool& pool = bank::pool(1);
+    std::set<int> slots, questions, arrangements;
+    for (int game = 0; game < 200; ++game) {
+        sim::Simulation s(game * 431);
+        Board& b = s.game().Form1;
+        play_to_question(s, 1);
+        auto row = std::find_if(pool.begin(), pool.end(), [&](auto& q) { return q.domanda == b.Label2.Caption; });
+        ASSERT_NE(row, pool.end()) << b.Label2.Caption;
+        slots.insert(b.qq);
+        questions.insert(static_cast<int>(row - pool.begin()));
+        arrangements.insert(b.disp);
+        EXPECT_EQ(b.ind, 0);
+        int right = (b.disp - 1) % 4;
+        int wrong = 0;
+        for (int i = 0; i <= 3; ++i) {
+            std::string_view answer = i == right ? row->giusta : row->errate[kWrongOrder[(b.disp - 1) / 4][wrong++]];
+            EXPECT_EQ(b.Label3(i).Caption, "      " + std::string(answer)) << "disp " << b.disp << " at " << i;
+        }
+        EXPECT_EQ(right_position(s.game()), right) << "disp " << b.disp;
+    }
+    EXPECT_EQ(slots.size(), 5u);
+    EXPECT_EQ(questions.size(), 20u);
+    EXPECT_EQ(arrangements.size(), 12u);
+}
+
+TEST(ChoiceTest, AHesitatingPlayerIsNudgedThreeTimesThenHearsTheValueOnceMoreUnlessNoLifelineIsLeft)
+{
+    for (int aiuti : {3, 0}) {
+        sim::Simulation s;
+        Board& b = s.game().Form1;
+        play_to_question(s, 1);
+        b.aiuti = static_cast<tk::Integer>(aiuti);
+        Seen seen = watch(s, [&] { return b.Label4.Caption + (b.Timer6.Enabled ? "" : "|off"); }, 40000, s.now());
+        Seen nudges{{9000, "SEI INDECISO?...."},
+                    {11000, "PROVA AD UTILIZZARE GLI AIUTI...."},
+                    {13000, "NE HAI ANCORA A DISPOSIZIONE 3"},
+                    {15000, "DOMANDA DA 50 EURO|off"}};
+        EXPECT_EQ(seen, aiuti ? nudges : (Seen{{1000, "DOMANDA DA 50 EURO|off"}}));
+    }
+}
+
+// How far the final-answer window has built up: the number of its pieces that show.
+int built(FinalAnswer& f)
+{
+    int n = 0;
+    for (bool shown : {f.Shape1.Visible, f.Line1.Visible, f.Line3.Visible, f.Shape2.Visible, f.Line2.Visible,
+                       f.Shape3.Visible, f.Line4.Visible, f.Label1.Visible, f.Label2(0).Visible, f.Label2(1).Visible})
+        n += shown ? 1 : 0;
+    return n;
+}
+
+bool marked(Board& b, int i) { return b.Label3(i).BackColor == kOrange && b.Label3(i).ForeColor == kPurple; }
+bool plain(Board& b, int i) { return b.Label3(i).BackColor == kBoard && b.Label3(i).ForeColor == kWhite; }
+
+TEST(ChoiceTest, AChoiceIsMarkedTheWindowBuildsUpAndNoGivesTheBoardBackForAnotherChoice)
+{
+    sim::Simulation s;
+    Game& g = s.game();
+    Board& b = g.Form1;
+    play_to_question(s, 1);
+    s.wait(9500);
+    int first = wrong_position(g), second = right_position(g);
+    s.click("Form1", "Label6", first);
+    EXPECT_EQ(b.Label4.Caption, "DOMANDA DA 50 EURO"); // the nudge goes at once
+    EXPECT_TRUE(marked(b, first) && plain(b, second) && !b.Enabled && !b.Timer6.Enabled);
+    EXPECT_EQ(b.Label6(second).MousePointer, tk::kDefaultPointer);
+    // One piece every 50 ms, with an idle third tick; "SI" at 500 ms, "NO" at 550 ms.
+    Seen seen = watch(s, [&] { return std::to_string(built(g.Form6)); }, 1000, s.now());
+    EXPECT_EQ(seen, (Seen{{50, "1"}, {100, "2"}, {200, "3"}, {250, "4"}, {300, "5"}, {350, "6"}, {400, "7"},
+                          {450, "8"}, {500, "9"}, {550, "10"}}));
+    s.click("Form6", "Label2", 1);
+    EXPECT_TRUE(!g.Form6.loaded() && b.Enabled && plain(b, first) && b.clic == 0);
+    EXPECT_EQ(b.Label6(second).MousePointer, tk::kCustomPointer);
+    s.wait(20000);
+    EXPECT_EQ(b.Label4.Caption, "DOMANDA DA 50 EURO"); // no more nudges for this question
+    s.click("Form1", "Label6", second);
+    EXPECT_TRUE(g.Form6.shown() && marked(b, second) && plain(b, first));
+}
+
+// Closing the window from its title bar acts as "NO", whether it has built up or not, and a
+// window closed half built leaves the next one to build up from the frame.
+TEST(FinalAnswerTest, ClosingTheWindowTakesTheAnswerBackAndTheNextOneBuildsUpFromTheFrame)
+{
+    sim::Simulation s;
+    Game& g = s.game();
+    Board& b = g.Form1;
+    play_to_question(s, 1);
+    int right = right_position(g);
+    for (tk::Millis open_for : {200, 600}) {
+        s.click("Form1", "Label6", right);
+        s.wait(open_for);
+        s.close("Form6");
+        EXPECT_TRUE(!g.Form6.loaded() && b.Enabled && plain(b, right) && b.clic == 0) << open_for;
+        EXPECT_FALSE(b.Timer7.Enabled || b.Timer8.Enabled);
+        s.click("Form1", "Label6", right);
+        s.wait(50);
+        EXPECT_EQ(built(g.Form6), 1) << "after closing at " << open_for << " ms";
+        EXPECT_TRUE(g.Form6.Shape1.Visible);
+        s.close("Form6");
+    }
+}
+
+// "SI" clicked in the 50 ms before "NO" shows: at the next question the window starts again from
+// the frame.
+TEST(FinalAnswerTest, ASiClickedBeforeNoShowsLeavesTheNextOpeningToBuildUpFromTheFrame)
+{
+    sim::Simulation s;
+    Game& g = s.game();
+    play_to_question(s, 1);
+    s.click("Form1", "Label6", right_position(g));
+    s.wait(500);
+    ASSERT_TRUE(g.Form6.Label2(0).Visible && !g.Form6.Label2(1).Visible);
+    s.click("Form6", "Label2", 0);
+    EXPECT_TRUE(g.Form1.Timer7.Enabled);
+    play_to_question(s, 2);
+    s.click("Form1", "Label6", 0);
+    s.wait(50);
+    EXPECT_TRUE(g.Form6.Shape1.Visible && !g.Form6.Label2(1).Visible);
+}
+
+} // namespace
