@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -37,34 +34,12 @@ std::vector<std::string> steps()
     return s;
 }
 
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 TEST(LifelinesGolden, AGameThatUsesEachLifelineKeepsItsTimingAndTexts)
 {
-    std::ostringstream trace;
-    {
-        sim::Simulation s(12 * 3600, &trace);
-        ASSERT_EQ(sim::run_steps(s, steps()), 0);
-        ASSERT_EQ(s.game().Form1.aiuti, 0);
-        ASSERT_TRUE(s.game().Form1.Timer10.Enabled);
-    }
-    std::string path = std::string(kGolden) + "/lifelines.trace";
-    if (std::getenv("RUVANTIA_UPDATE_GOLDEN")) {
-        std::ofstream(path, std::ios::binary) << trace.str();
-        GTEST_SKIP() << "wrote " << path;
-    }
-    std::vector<std::string> want = lines_of(read_file(path)), got = lines_of(trace.str());
-    ASSERT_FALSE(want.empty()) << "no stored trace at " << path;
-    for (std::size_t i = 0; i < want.size() && i < got.size(); ++i)
-        ASSERT_EQ(want[i], got[i]) << "the traces part at line " << i + 1;
-    EXPECT_EQ(want.size(), got.size());
+    expect_golden("lifelines", steps(), [](Game& g) {
+        EXPECT_EQ(g.Form1.aiuti, 0);
+        EXPECT_TRUE(g.Form1.Timer10.Enabled);
+    });
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 #include <utility>
 #include <vector>
 
@@ -87,5 +89,11 @@ std::vector<std::pair<tk::Millis, std::string>> watch(sim::Simulation& s, Get ge
 
 // Reads a golden file; empty when missing.
 std::string read_file(const std::string& path);
+
+// Plays the steps from program start at 12:00:00 with the trace on, and compares the trace line by
+// line with tests/golden/NAME.trace, showing where they part. With RUVANTIA_UPDATE_GOLDEN=1 set,
+// writes the file afresh instead. check() may look at the game once the steps have run.
+void expect_golden(const std::string& name, const std::vector<std::string>& steps,
+                   const std::function<void(Game&)>& check = nullptr);
 
 } // namespace testing_support
