@@ -74,6 +74,10 @@ TEST(BankTest, GivenRowsStandAtTheirNumbersWithTheTwoFactsMended)
     EXPECT_EQ(constitution.errate, (std::array<std::string_view, 3>{"1945", "1944", "1950"}));
     const bank::Question& squash = bank::pool(12)[0];
     EXPECT_EQ(squash.errate, (std::array<std::string_view, 3>{"Cina", "Tailandia", "Australia"}));
+    // Pago Pago is the capital of American Samoa, on the same islands: a wrong answer that a
+    // player could defend gave way to the capital of Tonga.
+    const bank::Question& samoa = bank::pool(15)[1];
+    EXPECT_EQ(samoa.errate, (std::array<std::string_view, 3>{"Bairiki", "Nuku'alofa", "Suva"}));
 }
 
 // Measured with the real text layout and the fonts the game ships with: each question fits the

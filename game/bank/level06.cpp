@@ -8,7 +8,7 @@ const Pool kLevel06 = {{
     {"Qual è il capoluogo della Basilicata?", "Potenza", {"Matera", "Melfi", "Lagonegro"}},
     {"Chi ha scritto il romanzo ''Il barone rampante''?", "Italo Calvino", {"Alberto Moravia", "Cesare Pavese", "Elsa Morante"}},
     {"Qual è il simbolo chimico del potassio?", "K", {"P", "Po", "Pt"}},
-    {"In quale città fu assassinato il presidente John F. Kennedy?", "Dallas", {"Houston", "Chicago", "Atlanta"}},
+    {"Qual è la capitale della Norvegia?", "Oslo", {"Stoccolma", "Helsinki", "Copenaghen"}},
     {"Quale di queste capitali è attraversata dal Danubio?", "Budapest", {"Praga", "Varsavia", "Berlino"}},
     {"In quale sport si assegna la Stanley Cup?", "Hockey su ghiaccio", {"Baseball", "Pallacanestro", "Football americano"}},
     {"In quale città si tiene la Mostra internazionale d'arte cinematografica?", "Venezia", {"Roma", "Torino", "Milano"}},

@@ -5,7 +5,7 @@ namespace bank {
 
 const Pool kLevel15 = {{
     {"Qual è la capitale del Suriname?", "Paramaribo", {"Georgetown", "Cayenne", "Belmopan"}},
-    {"Qual'è la capitale delle isole Samoa, situate nell'arcipelago polinesiano?", "Apia", {"Bairiki", "Pago Pago", "Suva"}},
+    {"Qual'è la capitale delle isole Samoa, situate nell'arcipelago polinesiano?", "Apia", {"Bairiki", "Nuku'alofa", "Suva"}},
     {"In quale anno si combatté la battaglia di Zama tra Scipione e Annibale?", "202 a.C.", {"216 a.C.", "218 a.C.", "146 a.C."}},
     {"Chi scrisse il poemetto satirico ''Il Giorno''?", "Giuseppe Parini", {"Vittorio Alfieri", "Carlo Goldoni", "Vincenzo Monti"}},
     {"Quale architetto progettò la Reggia di Caserta?", "Luigi Vanvitelli", {"Ferdinando Fuga", "Filippo Juvarra", "Francesco Borromini"}},
