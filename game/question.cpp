@@ -8,9 +8,6 @@
 
 namespace {
 
-// Room for the letter (" A:") drawn over the start of each answer box.
-constexpr std::string_view kBlanks = "      ";
-
 // clang-format off
 // Which answer stands at A, B, C and D for each arrangement: 0 is the right answer, 1 to 3 the
 // wrong ones in pool order.
@@ -32,7 +29,7 @@ constexpr std::array<std::array<int, 4>, 12> kDisposizioni = {{
 
 std::string with_blanks(std::string_view answer)
 {
-    return std::string(kBlanks) + std::string(answer);
+    return std::string(bank::kAnswerBlanks) + std::string(answer);
 }
 
 // What every domanda sub does, with the pool of its own level: load the pool, draw a question
