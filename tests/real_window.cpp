@@ -1,10 +1,14 @@
 #include "tests/real_window.h"
 
+#include <X11/Xlib.h>
+
 #include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -36,20 +40,176 @@ bool available()
 
 pid_t start_game()
 {
+    return start_game(Launch {});
+}
+
+pid_t start_game(const Launch& how)
+{
+    // The real video driver, whatever the tests around were told.
+    std::vector<std::string> unset = how.unset;
+    unset.push_back("SDL_VIDEODRIVER");
+    auto named = [](const std::string& entry, const std::string& name) {
+        return entry.size() > name.size() && entry.compare(0, name.size(), name) == 0 && entry[name.size()] == '=';
+    };
     std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("SDL_VIDEODRIVER=", 0) != 0)
-            env.emplace_back(*e);
+    for (char** e = environ; *e; ++e) {
+        std::string entry(*e);
+        bool drop = false;
+        for (const std::string& name : unset)
+            drop = drop || named(entry, name);
+        for (const std::string& set : how.set)
+            drop = drop || named(entry, set.substr(0, set.find('=')));
+        if (!drop)
+            env.push_back(entry);
+    }
+    env.insert(env.end(), how.set.begin(), how.set.end());
     std::vector<char*> envp;
     for (auto& s : env)
         envp.push_back(s.data());
     envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!how.stderr_file.empty())
+        posix_spawn_file_actions_addopen(&actions, 2, how.stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::string path = RUVANTIA_BINARY_DIR "/ruvantia";
     char* argv[] = {path.data(), nullptr};
     pid_t pid = 0;
-    if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-        return -1;
-    return pid;
+    int failed = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return failed ? -1 : pid;
+}
+
+namespace {
+
+int& live_screens()
+{
+    static int n = 0;
+    return n;
+}
+
+std::optional<std::string>& outer_display()
+{
+    static std::optional<std::string> display;
+    return display;
+}
+
+} // namespace
+
+bool xvfb_available()
+{
+    return !run("command -v Xvfb").empty() && !run("command -v xdotool").empty() && !run("command -v import").empty();
+}
+
+Screen::Screen(int width, int height)
+    : width_(width)
+    , height_(height)
+{
+    // Xvfb picks a free display itself and writes its number down once it takes connections.
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
+    std::string fd = std::to_string(fds[1]);
+    std::string size = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    std::vector<std::string> args = {"Xvfb", "-displayfd", fd, "-screen", "0", size, "-nolisten", "tcp", "-noreset"};
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    int failed = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (failed) {
+        pid_ = -1;
+        close(fds[0]);
+        return;
+    }
+    std::string number;
+    pollfd p {fds[0], POLLIN, 0};
+    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < end && poll(&p, 1, 100) >= 0) {
+        char c = 0;
+        if ((p.revents & (POLLIN | POLLHUP)) == 0)
+            continue;
+        if (read(fds[0], &c, 1) != 1 || c == '\n')
+            break;
+        number += c;
+    }
+    close(fds[0]);
+    if (number.empty()) {
+        shut_down();
+        return;
+    }
+    display_ = ":" + number;
+    if (live_screens()++ == 0) {
+        const char* d = std::getenv("DISPLAY");
+        outer_display() = d ? std::optional<std::string>(d) : std::nullopt;
+    }
+    use();
+}
+
+Screen::~Screen()
+{
+    shut_down();
+    // The last one gone gives the tests their own display back.
+    if (!display_.empty() && --live_screens() == 0) {
+        if (outer_display())
+            setenv("DISPLAY", outer_display()->c_str(), 1);
+        else
+            unsetenv("DISPLAY");
+    }
+}
+
+void Screen::use() const
+{
+    if (!display_.empty())
+        setenv("DISPLAY", display_.c_str(), 1);
+}
+
+void Screen::shut_down()
+{
+    if (pid_ <= 0)
+        return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
+bool close_window(const std::string& window)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    XEvent e {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = static_cast<Window>(std::strtoul(window.c_str(), nullptr, 10));
+    e.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    Status sent = XSendEvent(display, e.xclient.window, False, NoEventMask, &e);
+    XSync(display, False);
+    XCloseDisplay(display);
+    return sent != 0;
+}
+
+bool window_gone(pid_t pid, const std::string& name, int timeout_ms)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+    do {
+        if (!find_window(pid, name, 1))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (std::chrono::steady_clock::now() < end);
+    return false;
+}
+
+bool screenshot(const std::string& path)
+{
+    return run("import -window root '" + path + "' 2>/dev/null && echo ok").find("ok") != std::string::npos;
 }
 
 std::optional<std::string> find_window(pid_t pid, const std::string& name, int timeout_ms)
@@ -67,15 +227,10 @@ std::optional<std::string> find_window(pid_t pid, const std::string& name, int t
     return std::nullopt;
 }
 
-namespace {
-
-struct Geometry {
-    int x = 0, y = 0, w = 0, h = 0;
-};
-
-Geometry geometry(const std::string& window)
+Geometry window_geometry(const std::string& window)
 {
-    std::string out = run("xdotool getwindowgeometry --shell " + window);
+    // A window that has just closed is no error worth printing: the caller sees it is gone.
+    std::string out = run("xdotool getwindowgeometry --shell " + window + " 2>/dev/null");
     Geometry g;
     std::istringstream in(out);
     std::string line;
@@ -92,10 +247,12 @@ Geometry geometry(const std::string& window)
     return g;
 }
 
+namespace {
+
 // Where a point of the client area (twips) lies in the window, in pixels.
 std::pair<int, int> to_pixels(const std::string& window, int client_w, int client_h, int x, int y)
 {
-    Geometry g = geometry(window);
+    Geometry g = window_geometry(window);
     double s = std::min(g.w / (client_w / 15.0), g.h / (client_h / 15.0));
     double ox = (g.w - client_w / 15.0 * s) / 2, oy = (g.h - client_h / 15.0 * s) / 2;
     return {static_cast<int>(std::lround(ox + x * s / 15.0)), static_cast<int>(std::lround(oy + y * s / 15.0))};
@@ -107,7 +264,7 @@ void click_twips(const std::string& window, int client_w, int client_h, int x, i
 {
     auto [px, py] = to_pixels(window, client_w, client_h, x, y);
     run("xdotool mousemove --window " + window + " " + std::to_string(px) + " " + std::to_string(py) +
-        " click 1");
+        " click 1 2>/dev/null");
 }
 
 long pixel_twips(const std::string& window, int client_w, int client_h, int x, int y)
@@ -115,7 +272,7 @@ long pixel_twips(const std::string& window, int client_w, int client_h, int x, i
     // The screen is read rather than the window: with no window manager the window's own
     // contents cannot be grabbed.
     auto [px, py] = to_pixels(window, client_w, client_h, x, y);
-    Geometry g = geometry(window);
+    Geometry g = window_geometry(window);
     std::string out = run("import -window root -crop 1x1+" + std::to_string(g.x + px) + "+" + std::to_string(g.y + py) +
                           " -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-Fa-f]\\{6\\}' | head -1");
     if (out.size() < 7)

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace real_window {
 
@@ -13,6 +14,59 @@ bool available();
 
 // Starts the built game with the real SDL video driver. Returns its pid.
 pid_t start_game();
+
+// How to start the game: variables of its environment set ("NAME=value") or taken away
+// ("NAME"), and a file for its error output (empty: the test's own).
+struct Launch {
+    std::vector<std::string> set;
+    std::vector<std::string> unset;
+    std::string stderr_file;
+};
+pid_t start_game(const Launch& how);
+
+// Whether a private X server can be started here (Xvfb, xdotool and ImageMagick are installed).
+bool xvfb_available();
+
+// A private X server (Xvfb) of a given size for one test: the game and the tools run on it
+// alone, so no other test's windows can cover it or take its clicks. While it lives it is the
+// display of the game and of the tools; switch between several with use().
+class Screen {
+public:
+    Screen(int width, int height);
+    ~Screen();
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    bool ok() const { return !display_.empty(); }
+    const std::string& display() const { return display_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Makes this the display that the game and the tools use from now on.
+    void use() const;
+    // The server goes away, as when the desktop session ends under the game.
+    void shut_down();
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+    int width_, height_;
+};
+
+// Where a window is on the screen, in pixels.
+struct Geometry {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+Geometry window_geometry(const std::string& window);
+
+// Asks a window to close, as its title bar's close button does: the window manager's
+// WM_DELETE_WINDOW message (there is no window manager under Xvfb to send it).
+bool close_window(const std::string& window);
+
+// Waits until the process has no visible window whose title contains name.
+bool window_gone(pid_t pid, const std::string& name, int timeout_ms = 5000);
+
+// The whole screen as a PNG file.
+bool screenshot(const std::string& path);
 
 // The X window id of the process's visible window whose title contains name, waiting up to timeout_ms.
 std::optional<std::string> find_window(pid_t pid, const std::string& name, int timeout_ms = 5000);

@@ -13,6 +13,12 @@
 //   dump                             print every property of every control of every loaded window
 //   answer right|wrong               click the letter of the right answer, or of the first wrong one
 //
+//   simulate --real-time [--timings] [--start HH:MM:SS] [--trace] STEP...
+//
+// plays the same steps with the real clock in real windows: waits are real waits, and each trace
+// line gets a second column, the real time (ms) at which the change was made beside the time it
+// was due. --timings reports on stderr what each wait and until took in real and CPU time.
+//
 // Exit status: 0 when every step ran, 1 when an until timed out, 2 on a malformed step.
 #include "tools/sim/commands.h"
 

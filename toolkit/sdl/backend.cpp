@@ -2,6 +2,7 @@
 
 #include "toolkit/sdl/art.h"
 #include "toolkit/sdl/snapshot.h"
+#include "toolkit/sdl/x11_errors.h"
 #include "toolkit/visitor.h"
 
 #include <SDL2/SDL_image.h>
@@ -17,6 +18,7 @@ namespace tk::sdl {
 namespace {
 
 constexpr Uint64 kFrameMs = 16;     // at most one redraw per display frame
+constexpr double kRedrawMarginMs = 0.5; // a redraw must end this long before the next tick
 constexpr Uint64 kTooltipMs = 600;  // a still pointer shows the tooltip after this
 constexpr Millis kStallMs = 1000;   // timers further behind than this are re-anchored
 
@@ -100,6 +102,7 @@ std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
     }
     setenv("SDL_VIDEO_X11_WMCLASS", "ruvantia", 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "ruvantia", 0);
+    tolerate_messages_to_closed_windows();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "ruvantia: needs a graphical display, and none could be opened (%s)\n",
                      SDL_GetError());
@@ -346,6 +349,7 @@ void Backend::handle(const SDL_Event& e)
 
 void Backend::redraw(Window& w, Uint64 now_ms)
 {
+    double start = clock_.now_exact();
     int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(w.renderer, &ow, &oh);
     w.painter->paint(*w.form, viewport(w), ow, oh);
@@ -353,7 +357,23 @@ void Backend::redraw(Window& w, Uint64 now_ms)
         w.painter->paint_tooltip(hover_tip_, hover_x_, hover_y_, ow, oh, scale_);
     SDL_RenderPresent(w.renderer);
     w.dirty = false;
-    w.last_present = now_ms;
+    w.next_frame = now_ms + kFrameMs;
+    w.redraw_ms = std::max(clock_.now_exact() - start, w.redraw_ms * 0.9);
+    w.held_until = 0;
+}
+
+// A redraw that would still be going on when a tick falls due waits for that tick: the tick
+// comes on time, and the redraw right after it shows both. It never waits past one more frame.
+bool Backend::hold_redraw(Window& w, std::optional<Millis> upcoming)
+{
+    if (!upcoming)
+        return false;
+    double now = clock_.now_exact();
+    double due = static_cast<double>(*upcoming);
+    if (due - now > w.redraw_ms + kRedrawMarginMs || now >= static_cast<double>(w.next_frame + kFrameMs))
+        return false;
+    w.held_until = due;
+    return true;
 }
 
 // When the loop must wake next, in the clock's milliseconds: the next tick, a redraw held
@@ -367,7 +387,7 @@ std::optional<double> Backend::next_wake(Uint64 now_ms)
     Uint64 ticks = SDL_GetTicks64();
     for (auto& [form, w] : windows_)
         if (w.dirty)
-            sooner(static_cast<double>(now_ms + (w.last_present + kFrameMs > now_ms ? w.last_present + kFrameMs - now_ms : 0)));
+            sooner(std::max({static_cast<double>(std::max(now_ms, w.next_frame)), w.held_until}));
     if (!tip_shown_ && !hover_tip_.empty() && hover_form_ && hover_since_ + kTooltipMs >= ticks)
         sooner(static_cast<double>(now_ms + (hover_since_ + kTooltipMs - ticks)));
     return wake;
@@ -375,22 +395,40 @@ std::optional<double> Backend::next_wake(Uint64 now_ms)
 
 int Backend::run()
 {
+    run_until({}, std::nullopt);
+    return 0;
+}
+
+bool Backend::run_until(const std::function<bool()>& stop, std::optional<Millis> until)
+{
     while (!runtime_.finished()) {
         sync_windows();
         Millis now = clock_.now();
         if (auto due = runtime_.next_due(); due && now - *due > kStallMs)
             runtime_.reanchor(now, kStallMs);
+        bool stopped = false;
         while (auto due = runtime_.next_due()) {
-            if (*due > clock_.now() || runtime_.finished())
+            if (*due > clock_.now() || (until && *due > *until) || runtime_.finished())
                 break;
             runtime_.run_next(*due);
+            if (stop && stop()) {
+                stopped = true;
+                break;
+            }
         }
         if (runtime_.finished())
             break;
+        // The tools act at once on what they waited for; the windows catch up on the next pass.
+        if (stopped)
+            return true;
         sync_windows();
         now = clock_.now();
         bool changed = runtime_.take_activity();
         Uint64 now_ms = static_cast<Uint64>(now);
+        // What falls due next: a tick, or the moment the tools asked to be back.
+        std::optional<Millis> upcoming = runtime_.next_due();
+        if (until && (!upcoming || *until < *upcoming))
+            upcoming = until;
         for (auto& [form, w] : windows_) {
             if (changed) {
                 std::uint64_t h = appearance_hash(*form);
@@ -404,18 +442,28 @@ int Backend::run()
                 tip_shown_ = true;
                 w.dirty = true;
             }
-            if (w.dirty && now_ms >= w.last_present + kFrameMs)
+            if (w.dirty && now_ms >= w.next_frame && !hold_redraw(w, upcoming))
                 redraw(w, now_ms);
         }
         if (idle_hook_)
             idle_hook_();
+        if (until && clock_.now() >= *until) {
+            auto due = runtime_.next_due();
+            if (!due || *due > *until)
+                return true;
+        }
         // Sleep until input or the next thing due; never poll.
         SDL_Event e;
         bool got = false;
-        if (auto wake = next_wake(now_ms)) {
+        std::optional<double> wake = next_wake(now_ms);
+        if (until)
+            wake = std::min(wake.value_or(static_cast<double>(*until)), static_cast<double>(*until));
+        if (wake) {
+            // The kernel may end a wait for input up to a thousandth of its length late (2 ms
+            // in 2 s), so the wait stops short by that much and sleep_until lands on time.
             double remaining = *wake - clock_.now_exact();
             if (remaining > 2.0)
-                got = SDL_WaitEventTimeout(&e, static_cast<int>(remaining) - 1) == 1;
+                got = SDL_WaitEventTimeout(&e, static_cast<int>((remaining - 1.0) / 1.001) - 1) == 1;
             else
                 got = SDL_PollEvent(&e) == 1;
             if (!got)
@@ -434,7 +482,7 @@ int Backend::run()
             });
         }
     }
-    return 0;
+    return false;
 }
 
 } // namespace tk::sdl

@@ -9,6 +9,7 @@
 
 #include <SDL2/SDL.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -27,6 +28,10 @@ public:
 
     // Runs the show until no window is left. Returns the process exit status.
     int run();
+    // The same loop for the real-time tools: it also returns, with true, as soon as stop() holds
+    // after a tick, or once the clock has reached `until` and every tick due by then has run.
+    // Returns false once no window is left.
+    bool run_until(const std::function<bool()>& stop, std::optional<Millis> until);
 
     // Called after every pass of the loop (the real-time tools hook in here).
     void set_idle_hook(std::function<void()> hook) { idle_hook_ = std::move(hook); }
@@ -42,7 +47,9 @@ private:
         std::unique_ptr<Painter> painter;
         std::uint64_t drawn_hash = 0;
         bool dirty = true;
-        Uint64 last_present = 0;
+        Uint64 next_frame = 0;      // the earliest moment of the next redraw: one per display frame
+        double redraw_ms = 0;       // what its last redraws took (the longest, fading)
+        double held_until = 0;      // a redraw waits for a tick due at this moment
         bool pressed = false;
     };
     void sync_windows();
@@ -50,6 +57,7 @@ private:
     Viewport viewport(const Window& w) const;
     void handle(const SDL_Event& e);
     void redraw(Window& w, Uint64 now_ms);
+    bool hold_redraw(Window& w, std::optional<Millis> upcoming);
     void update_pointer(Window& w, int x, int y);
     void place(Window& w);
     std::optional<double> next_wake(Uint64 now_ms);

@@ -138,12 +138,21 @@ Painter::~Painter()
         SDL_DestroyTexture(c.texture);
 }
 
-void Painter::trim_caches()
+// After a paint: texts and pictures it did not draw, and none drew for a few seconds before
+// (the last question's texts, an answer in the colour it had before, a picture at the size
+// before a resize), give their memory back.
+void Painter::trim_caches(Uint64 paint_start)
 {
-    if (texts_.size() > 600) {
-        for (auto& [k, c] : texts_)
-            SDL_DestroyTexture(c.texture);
-        texts_.clear();
+    constexpr Uint64 kKeepMs = 3000;
+    for (auto* cache : {&texts_, &pictures_}) {
+        for (auto it = cache->begin(); it != cache->end();) {
+            if (it->second.used + kKeepMs < paint_start) {
+                SDL_DestroyTexture(it->second.texture);
+                it = cache->erase(it);
+            } else {
+                ++it;
+            }
+        }
     }
     if (layouts_.size() > 600)
         layouts_.clear();
@@ -158,7 +167,7 @@ void Painter::fill(const SDL_Rect& r, Color c)
 
 void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h)
 {
-    trim_caches();
+    Uint64 start = SDL_GetTicks64();
     SDL_RenderSetClipRect(renderer_, nullptr);
     fill(SDL_Rect{0, 0, output_w, output_h}, form.design().BackColor);
     struct V final : ControlVisitor {
@@ -194,6 +203,7 @@ void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h
     } visitor(*this, view, form.design().BackColor);
     form.visit_controls(visitor);
     SDL_RenderSetClipRect(renderer_, nullptr);
+    trim_caches(start);
 }
 
 SDL_Texture* Painter::text_texture(TTF_Font* face, const std::string& text, Color color, int& w, int& h)
@@ -210,6 +220,7 @@ SDL_Texture* Painter::text_texture(TTF_Font* face, const std::string& text, Colo
         }
         it = texts_.emplace(std::move(key), c).first;
     }
+    it->second.used = SDL_GetTicks64();
     w = it->second.w;
     h = it->second.h;
     return it->second.texture;
@@ -300,9 +311,12 @@ SDL_Texture* Painter::picture_texture(std::string_view name, int w, int h)
 {
     std::string key = std::string(name) + ":" + std::to_string(w) + "x" + std::to_string(h);
     auto it = pictures_.find(key);
-    if (it != pictures_.end())
+    if (it != pictures_.end()) {
+        it->second.used = SDL_GetTicks64();
         return it->second.texture;
+    }
     Cached c;
+    c.used = SDL_GetTicks64();
     if (const art::Entry* e = art::find(name)) {
         SDL_RWops* rw = SDL_RWFromConstMem(e->data, static_cast<int>(e->size));
         if (SDL_Surface* s = IMG_LoadSizedSVG_RW(rw, w, h)) {

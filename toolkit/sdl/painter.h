@@ -56,11 +56,12 @@ private:
     void fill(const SDL_Rect&, Color);
     SDL_Texture* text_texture(TTF_Font* face, const std::string& text, Color color, int& w, int& h);
     SDL_Texture* picture_texture(std::string_view name, int w, int h);
-    void trim_caches();
+    void trim_caches(Uint64 paint_start);
 
     struct Cached {
         SDL_Texture* texture = nullptr;
         int w = 0, h = 0;
+        Uint64 used = 0; // when it was last drawn (SDL ticks)
     };
     SDL_Renderer* renderer_;
     Fonts& fonts_;

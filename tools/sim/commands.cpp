@@ -1,6 +1,8 @@
 #include "tools/sim/commands.h"
 
 #include "game/bank/bank.h"
+#include "tools/sim/monkey.h"
+#include "tools/sim/realtime.h"
 #include "tools/sim/simulation.h"
 #include "toolkit/sdl/snapshot.h"
 
@@ -47,7 +49,8 @@ bool same_value(const std::string& actual, std::string value)
 }
 
 // Clicks the letter whose answer is right, or the first visible one whose answer is wrong.
-bool answer(Simulation& s, bool right)
+template <typename S>
+bool answer(S& s, bool right)
 {
     Board& b = s.game().Form1;
     for (int i = 0; i <= 3; ++i) {
@@ -75,9 +78,9 @@ int print_bank()
     return kOk;
 }
 
-} // namespace
-
-int run_steps(Simulation& s, const std::vector<std::string>& steps, std::size_t first)
+// The steps, in virtual time (Simulation) or in real time (RealTime).
+template <typename S>
+int steps_on(S& s, const std::vector<std::string>& steps, std::size_t first)
 {
     for (std::size_t i = first; i < steps.size(); ++i) {
         const std::string& step = steps[i];
@@ -151,16 +154,41 @@ int run_steps(Simulation& s, const std::vector<std::string>& steps, std::size_t 
     return kOk;
 }
 
+} // namespace
+
+int run_steps(Simulation& s, const std::vector<std::string>& steps, std::size_t first)
+{
+    return steps_on(s, steps, first);
+}
+
 int run_command_line(const std::vector<std::string>& args)
 {
     int start = 12 * 3600;
     bool trace = false;
+    bool real_time = false, timings = false;
+    std::optional<long long> monkey_games;
+    long long seed = 1;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         if (args[i] == "--bank") {
             return print_bank();
+        } else if (args[i] == "--monkey" || args[i] == "--seed") {
+            auto n = i + 1 < args.size() ? number(args[i + 1]) : std::nullopt;
+            if (!n) {
+                std::fprintf(stderr, "simulate: %s needs a whole number\n", args[i].c_str());
+                return kMalformed;
+            }
+            if (args[i] == "--monkey")
+                monkey_games = *n;
+            else
+                seed = *n;
+            ++i;
         } else if (args[i] == "--trace") {
             trace = true;
+        } else if (args[i] == "--real-time") {
+            real_time = true;
+        } else if (args[i] == "--timings") {
+            timings = true;
         } else if (args[i] == "--start") {
             auto t = i + 1 < args.size() ? parse_time_of_day(args[i + 1]) : std::nullopt;
             if (!t) {
@@ -171,6 +199,8 @@ int run_command_line(const std::vector<std::string>& args)
             ++i;
         } else if (args[i] == "--help" || args[i] == "-h") {
             std::printf("usage: simulate [--start HH:MM:SS] [--trace] STEP...\n"
+                        "       simulate --real-time [--timings] [--start HH:MM:SS] [--trace] STEP...\n"
+                        "       simulate --monkey GAMES [--seed N]\n"
                         "       simulate --bank\n"
                         "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
                         "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
@@ -180,7 +210,21 @@ int run_command_line(const std::vector<std::string>& args)
             break;
         }
     }
+    if (monkey_games) {
+        // Random players, game after game; the first broken promise stops the run.
+        MonkeyTally tally = run_monkey(static_cast<long>(*monkey_games), static_cast<std::uint64_t>(seed), std::cerr);
+        std::cout << summary(tally) << std::endl;
+        return tally.violations == 0 ? kOk : kTimedOut;
+    }
     std::cout.sync_with_stdio(false);
+    if (real_time) {
+        RealTime r(start, trace ? &std::cout : nullptr, timings);
+        if (!r.ok())
+            return kMalformed;
+        int status = steps_on(r, args, i);
+        std::cout.flush();
+        return status;
+    }
     Simulation s(start, trace ? &std::cout : nullptr);
     int status = run_steps(s, args, i);
     std::cout.flush();

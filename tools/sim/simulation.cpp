@@ -117,9 +117,9 @@ bool Simulation::close(std::string_view form)
     return true;
 }
 
-std::optional<std::string> Simulation::read(const ControlRef& ref, bool raw)
+std::optional<std::string> read_game(Game& game, const ControlRef& ref, bool raw)
 {
-    tk::Form* f = game_->runtime.form(ref.form);
+    tk::Form* f = game.runtime.form(ref.form);
     if (!f)
         return std::nullopt;
     for (tk::Timer* t : f->timers()) {
@@ -135,9 +135,14 @@ std::optional<std::string> Simulation::read(const ControlRef& ref, bool raw)
                : tk::read_property(*f, ref.control, ref.index, ref.property);
 }
 
-void Simulation::dump(std::ostream& out)
+std::optional<std::string> Simulation::read(const ControlRef& ref, bool raw)
 {
-    for (tk::Form* f : game_->runtime.forms()) {
+    return read_game(*game_, ref, raw);
+}
+
+void dump_game(Game& game, std::ostream& out)
+{
+    for (tk::Form* f : game.runtime.forms()) {
         if (!f->loaded())
             continue;
         for (auto& [key, value] : tk::properties_of(*f))
@@ -146,6 +151,11 @@ void Simulation::dump(std::ostream& out)
             out << f->name() << '.' << t->name() << ".Enabled " << (t->Enabled ? "true" : "false") << '\n'
                 << f->name() << '.' << t->name() << ".Interval " << int(t->Interval) << '\n';
     }
+}
+
+void Simulation::dump(std::ostream& out)
+{
+    dump_game(*game_, out);
 }
 
 } // namespace sim

@@ -83,4 +83,9 @@ private:
 // "HH:MM:SS" to seconds since midnight.
 std::optional<int> parse_time_of_day(std::string_view text);
 
+// A property of a game's window, control or timer as the trace prints it (raw: text unquoted),
+// and every property of every loaded window: shared by the virtual and the real-time runs.
+std::optional<std::string> read_game(Game& game, const ControlRef& ref, bool raw = false);
+void dump_game(Game& game, std::ostream& out);
+
 } // namespace sim

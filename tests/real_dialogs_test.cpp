@@ -1,0 +1,150 @@
+// The real program played to a wrong answer, with every kind of dialog closed from its title bar
+// on the way: the final answer, the walk-away, the friend on the phone and the poll each give the
+// board back as their own "NO" or "TORNA AL GIOCO" would; the poll also tells which answer is
+// wrong (the audience is sure of the right one on the first question). Closing the goodbye
+// screen then ends the program with status 0. About a minute and a half.
+#include "tests/real_window.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <sys/wait.h>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kBoardW = 12345, kBoardH = 10965;
+constexpr int kPollW = 4680, kPollH = 6450;
+constexpr int kFinalW = 4755, kFinalH = 3090;
+constexpr std::array<std::array<int, 2>, 4> kLetterAt = {{{1320, 9360}, {6360, 9360}, {1320, 10080}, {6360, 10080}}};
+constexpr std::array<int, 4> kBarLeft = {480, 1560, 2640, 3720};
+
+// Clicks a point every 300 ms until done() holds or the time is up.
+template <typename Done>
+bool click_until(const std::string& window, int w, int h, int x, int y, Done done, std::chrono::seconds limit)
+{
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (done())
+            return true;
+        real_window::click_twips(window, w, h, x, y);
+        std::this_thread::sleep_for(300ms);
+    }
+    return done();
+}
+
+// Whether a point of a window shows a colour within a second (the window redraws on its own time).
+bool shows(const std::string& window, int w, int h, int x, int y, long colour)
+{
+    auto end = std::chrono::steady_clock::now() + 1s;
+    do {
+        if (real_window::pixel_twips(window, w, h, x, y) == colour)
+            return true;
+        std::this_thread::sleep_for(100ms);
+    } while (std::chrono::steady_clock::now() < end);
+    return false;
+}
+
+TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame)
+{
+    if (!real_window::xvfb_available())
+        GTEST_SKIP() << "no Xvfb, xdotool or ImageMagick";
+    if (std::getenv("RUVANTIA_QUICK"))
+        GTEST_SKIP() << "a slow test, left out of quick runs";
+    real_window::Screen screen(1280, 1024);
+    ASSERT_TRUE(screen.ok());
+    std::string errors = std::string(RUVANTIA_BINARY_DIR) + "/tests/dialogs.err";
+    pid_t pid = real_window::start_game({{}, {}, errors});
+    ASSERT_GT(pid, 0);
+    struct Reaper {
+        pid_t pid;
+        ~Reaper()
+        {
+            if (waitpid(pid, nullptr, WNOHANG) == 0) {
+                kill(pid, SIGKILL);
+                waitpid(pid, nullptr, 0);
+            }
+        }
+    } reaper {pid};
+    auto board = real_window::find_window(pid, "RUVANTIA");
+    ASSERT_TRUE(board);
+    std::this_thread::sleep_for(300ms);
+    real_window::click_twips(*board, kBoardW, kBoardH, 6000, 4500);
+    auto at = [&](int letter, int dx, int dy) {
+        return std::array<int, 2> {
+            kLetterAt[static_cast<std::size_t>(letter)][0] + dx, kLetterAt[static_cast<std::size_t>(letter)][1] + dy};
+    };
+    auto opened = [&](const char* title) {
+        return [&, title] { return bool(real_window::find_window(pid, title, 1)); };
+    };
+
+    // The final answer: A is marked orange while the window asks; closing it takes the mark back.
+    auto [ax, ay] = at(0, 4300, 45);
+    ASSERT_TRUE(
+        click_until(*board, kBoardW, kBoardH, at(0, 2000, 250)[0], at(0, 2000, 250)[1], opened("LA ACCENDIAMO"), 60s))
+        << "the first question's answers never took a click";
+    EXPECT_TRUE(shows(*board, kBoardW, kBoardH, ax, ay, 0xFF8000)) << "the answer chosen is not marked";
+    std::this_thread::sleep_for(500ms);
+    auto final_answer = real_window::find_window(pid, "LA ACCENDIAMO");
+    ASSERT_TRUE(final_answer && real_window::close_window(*final_answer));
+    ASSERT_TRUE(real_window::window_gone(pid, "LA ACCENDIAMO"));
+    EXPECT_TRUE(shows(*board, kBoardW, kBoardH, ax, ay, 0x000040)) << "the mark was not taken back";
+
+    // Walking away, the friend, the poll: each opens on a click and closes from its title bar,
+    // and the board takes the next click.
+    struct Opening {
+        const char* title;
+        int x, y;
+    };
+    for (Opening o :
+        {Opening {"Vuoi veramente", 480 + 1027, 6720 + 187}, Opening {"AIUTO DA CASA", 840 + 530, 3480 + 345}}) {
+        ASSERT_TRUE(click_until(*board, kBoardW, kBoardH, o.x, o.y, opened(o.title), 5s)) << o.title;
+        std::this_thread::sleep_for(500ms);
+        auto dialog = real_window::find_window(pid, o.title);
+        ASSERT_TRUE(dialog && real_window::close_window(*dialog)) << o.title;
+        ASSERT_TRUE(real_window::window_gone(pid, o.title)) << o.title << " did not close";
+    }
+    ASSERT_TRUE(click_until(*board, kBoardW, kBoardH, 840 + 502, 4920 + 337, opened("AIUTO DEL PUBBLICO"), 5s));
+    auto poll = real_window::find_window(pid, "AIUTO DEL PUBBLICO");
+    ASSERT_TRUE(poll);
+    std::this_thread::sleep_for(3500ms); // the four bars have risen
+    // On the first question the right answer has 70 % or more (17 segments and up), each wrong
+    // one 30 % or less (7 at most): the twelfth segment is lit on the right answer's bar alone.
+    int right = -1, lit = 0;
+    for (int j = 0; j <= 3; ++j) {
+        long colour = real_window::pixel_twips(
+            *poll, kPollW, kPollH, kBarLeft[static_cast<std::size_t>(j)] + 247, 4920 - 120 * 11 + 67);
+        if (colour == 0x00FF00) {
+            right = j;
+            ++lit;
+        }
+    }
+    ASSERT_EQ(lit, 1) << "the poll does not show one clear favourite";
+    ASSERT_TRUE(real_window::close_window(*poll));
+    ASSERT_TRUE(real_window::window_gone(pid, "AIUTO DEL PUBBLICO"));
+
+    // A wrong answer, confirmed.
+    int wrong = right == 0 ? 1 : 0;
+    ASSERT_TRUE(click_until(
+        *board, kBoardW, kBoardH, at(wrong, 2000, 250)[0], at(wrong, 2000, 250)[1], opened("LA ACCENDIAMO"), 5s));
+    std::this_thread::sleep_for(700ms);
+    final_answer = real_window::find_window(pid, "LA ACCENDIAMO");
+    ASSERT_TRUE(final_answer);
+    ASSERT_TRUE(click_until(
+        *final_answer, kFinalW, kFinalH, 1080 + 307, 2040 + 247,
+        [&] { return !real_window::find_window(pid, "LA ACCENDIAMO", 1); }, 5s));
+    // The verdict, the right answer shown, the farewells and the closing: then the goodbye.
+    auto goodbye = real_window::find_window(pid, "CIAO", 60000);
+    ASSERT_TRUE(goodbye) << "the wrong answer never led to the goodbye screen";
+    std::this_thread::sleep_for(1s);
+    ASSERT_TRUE(real_window::close_window(*goodbye));
+    int signal = 0;
+    EXPECT_EQ(real_window::wait_exit(pid, 5000, &signal), 0) << real_window::run("cat '" + errors + "'");
+    EXPECT_EQ(signal, 0);
+}
+
+} // namespace

@@ -1,0 +1,231 @@
+#include "tools/sim/realtime.h"
+
+#include "toolkit/inspect.h"
+#include "toolkit/tracer.h"
+
+#include <cstdio>
+#include <ctime>
+#include <streambuf>
+
+namespace sim {
+
+namespace {
+
+// The most memory the process has held resident so far.
+long peak_resident_kb()
+{
+    long kb = -1;
+    if (std::FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, f))
+            if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1)
+                break;
+        std::fclose(f);
+    }
+    return kb;
+}
+
+} // namespace
+
+// Puts the real time beside the time each trace line was due. The tracer writes whole lines;
+// every line gets the real time of the moment the runtime reported the change, taken before
+// the tracer spends any time on it.
+class RealTime::Stamps final : public std::streambuf, public tk::RuntimeObserver {
+public:
+    Stamps(tk::Runtime& runtime, const tk::sdl::SystemClock& real, std::ostream& out)
+        : real_(real)
+        , out_(out)
+        , stream_(this)
+        , tracer_(runtime, stream_)
+    {
+    }
+
+    void before_change() override
+    {
+        stamp();
+        tracer_.before_change();
+    }
+    void handler_done() override
+    {
+        stamp();
+        tracer_.handler_done();
+    }
+    void form_loaded(tk::Form& f) override
+    {
+        stamp();
+        tracer_.form_loaded(f);
+    }
+    void form_shown(tk::Form& f) override
+    {
+        stamp();
+        tracer_.form_shown(f);
+    }
+    void form_unloaded(tk::Form& f) override
+    {
+        stamp();
+        tracer_.form_unloaded(f);
+    }
+    void timer_changed(tk::Timer& t, std::string_view property) override
+    {
+        stamp();
+        tracer_.timer_changed(t, property);
+    }
+    void end()
+    {
+        stamp();
+        tracer_.end();
+        out_.flush();
+    }
+
+private:
+    void stamp() { now_ = real_.now_exact(); }
+    int_type overflow(int_type c) override
+    {
+        if (c == traits_type::eof())
+            return traits_type::not_eof(c);
+        if (c != '\n') {
+            line_.push_back(static_cast<char>(c));
+            return c;
+        }
+        std::size_t space = line_.find(' ');
+        char real[32];
+        std::snprintf(real, sizeof real, " %.3f", now_);
+        out_ << std::string_view(line_).substr(0, space) << real
+             << (space == std::string::npos ? std::string_view {} : std::string_view(line_).substr(space)) << '\n';
+        line_.clear();
+        return c;
+    }
+
+    const tk::sdl::SystemClock& real_;
+    std::ostream& out_;
+    std::ostream stream_;
+    tk::Tracer tracer_;
+    std::string line_;
+    double now_ = 0;
+};
+
+int RealTime::StepClock::seconds_since_midnight() const
+{
+    tk::Millis t = runtime_ ? runtime_->now() : now();
+    return static_cast<int>((start_ + t / 1000) % 86400);
+}
+
+RealTime::RealTime(int start_seconds, std::ostream* trace, bool timings)
+    : clock_(real_, start_seconds)
+    , game_(std::make_unique<Game>(clock_, random_))
+    , timings_(timings)
+{
+    clock_.runtime_ = &game_->runtime;
+    backend_ = tk::sdl::Backend::create(game_->runtime, real_);
+    if (!backend_)
+        return;
+    // The show's time starts now that the display is open, as its first line is due at 0.
+    real_ = tk::sdl::SystemClock();
+    if (trace) {
+        stamps_ = std::make_unique<Stamps>(game_->runtime, real_, *trace);
+        game_->runtime.set_observer(stamps_.get());
+    }
+    game_->start();
+    check_end();
+}
+
+RealTime::~RealTime()
+{
+    game_->runtime.set_observer(nullptr);
+    backend_.reset();
+    if (timings_)
+        std::fprintf(stderr, "peak resident memory %ld kB\n", peak_resident_kb());
+}
+
+void RealTime::check_end()
+{
+    if (ended() && !end_traced_) {
+        end_traced_ = true;
+        if (stamps_)
+            stamps_->end();
+    }
+}
+
+void RealTime::wait(tk::Millis ms)
+{
+    Mark from = mark();
+    tk::Millis target = step_time_ + ms;
+    if (!ended())
+        backend_->run_until({}, target);
+    check_end();
+    step_time_ = target;
+    report("wait", from);
+}
+
+bool RealTime::until_holds(const std::function<bool()>& pred, tk::Millis max_ms)
+{
+    Mark from = mark();
+    if (pred()) {
+        report("until", from);
+        return true;
+    }
+    tk::Millis limit = step_time_ + max_ms;
+    auto after_tick = [&] {
+        check_end();
+        return pred();
+    };
+    bool held = !ended() && backend_->run_until(after_tick, limit) && pred();
+    check_end();
+    // Like the virtual run: the next step acts at the tick that made it hold, or at the limit.
+    if (held || ended())
+        step_time_ = std::max(step_time_, runtime().now());
+    else
+        step_time_ = limit;
+    report("until", from);
+    return held || pred();
+}
+
+template <typename Act>
+void RealTime::act(Act&& action)
+{
+    clock_.pinned_ = step_time_;
+    action();
+    clock_.pinned_.reset();
+    check_end();
+}
+
+bool RealTime::click(std::string_view form, std::string_view control, int index)
+{
+    tk::Form* f = runtime().form(form);
+    if (!f)
+        return false;
+    auto rect = tk::control_rect(*f, control, index);
+    if (!rect)
+        return false;
+    act([&] { runtime().click_at(*f, rect->x + rect->w / 2, rect->y + rect->h / 2); });
+    return true;
+}
+
+bool RealTime::close(std::string_view form)
+{
+    tk::Form* f = runtime().form(form);
+    if (!f)
+        return false;
+    act([&] { runtime().close(*f); });
+    return true;
+}
+
+RealTime::Mark RealTime::mark() const
+{
+    timespec cpu {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    return Mark { step_time_, real_.now_exact(), cpu.tv_sec * 1000.0 + cpu.tv_nsec / 1e6 };
+}
+
+void RealTime::report(const char* step, const Mark& from) const
+{
+    if (!timings_)
+        return;
+    Mark to = mark();
+    double real = to.real - from.real, cpu = to.cpu - from.cpu;
+    std::fprintf(stderr, "%s: due %lld to %lld ms, real %.3f to %.3f ms, cpu %.3f ms, %.3f %% of one core\n", step,
+        static_cast<long long>(from.due), static_cast<long long>(to.due), from.real, to.real, cpu,
+        real > 0 ? 100.0 * cpu / real : 0.0);
+}
+
+} // namespace sim
