@@ -12,7 +12,7 @@ namespace {
 
 using testing_support::play_to_question;
 
-TEST(MonkeyTest, AHundredGamesEndEveryWayAndBreakNoPromise)
+TEST(MonkeyTest, ThreeHundredGamesEndEveryWayAndBreakNoPromise)
 {
     std::ostringstream report;
     sim::MonkeyTally tally = sim::run_monkey(300, 42, report);

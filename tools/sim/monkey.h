@@ -7,7 +7,7 @@
 // checks:
 //   - the game ends, and the time the show spends running on its own (not waiting for the
 //     player) stays within what its phases and the player's actions can take;
-//   - the board is never left disabled with no dialog open and nothing running to open it again;
+//   - the board is never left disabled with no dialog open and nothing running to enable it again;
 //     a dialog can always be closed; a waiting board always takes a choice;
 //   - the host line shows only the game's own texts, each in its place: the lead-in and the value
 //     of the question being played, the lifelines really left, the right letter, and at the end
@@ -31,6 +31,8 @@
 
 namespace sim {
 
+// How a game ended: a wrong answer, walking away, the million, or the board closed from its title
+// bar before the show could end it (closing the goodbye screen early leaves the ending as it was).
 enum class Ending { None, Wrong, Walked, Million, Closed };
 
 struct MonkeyTally {
