@@ -7,7 +7,7 @@
 int main()
 {
     tk::sdl::SystemClock clock;
-    tk::Random random(std::random_device{}());
+    tk::Random random(std::random_device {}());
     Game game(clock, random);
     auto backend = tk::sdl::Backend::create(game.runtime, clock);
     if (!backend)

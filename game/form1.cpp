@@ -12,14 +12,26 @@ using namespace colors;
 
 namespace {
 
-constexpr tk::Typeface kSans{"MS Sans Serif", 13.5, false};
-constexpr tk::Typeface kSansBold{"MS Sans Serif", 13.5, true};
-constexpr tk::Typeface kHostFont{"Times New Roman", 17.25, true};
+constexpr tk::Typeface kSans {"MS Sans Serif", 13.5, false};
+constexpr tk::Typeface kSansBold {"MS Sans Serif", 13.5, true};
+constexpr tk::Typeface kHostFont {"Times New Roman", 17.25, true};
 
 constexpr std::array<std::string_view, 15> kRungCaptions = {
-    "   1   € 50",     "   2   € 100",    "   3   € 200",   "   4   € 300",     "   5   € 500",
-    "   6   € 1.000",  "   7   € 2.000",  "   8   € 4.000", "   9   € 8.000",   " 10  € 16.000",
-    " 11  € 35.000",   " 12  € 70.000",   " 13  € 150.000", " 14  € 300.000",   " 15  € 1.000.000",
+    "   1   € 50",
+    "   2   € 100",
+    "   3   € 200",
+    "   4   € 300",
+    "   5   € 500",
+    "   6   € 1.000",
+    "   7   € 2.000",
+    "   8   € 4.000",
+    "   9   € 8.000",
+    " 10  € 16.000",
+    " 11  € 35.000",
+    " 12  € 70.000",
+    " 13  € 150.000",
+    " 14  € 300.000",
+    " 15  € 1.000.000",
 };
 
 // Answer boxes A, B (top row) and C, D (bottom row).
@@ -27,55 +39,55 @@ constexpr std::array<std::array<int, 2>, 4> kAnswerAt = {{{1320, 9360}, {6360, 9
 
 constexpr std::array<std::array<std::string_view, 5>, 15> kFrasi = {{
     {"INIZIAMO CON LA PRIMA DOMANDA....", "ANDIAMO SUBITO ALLA PRIMA DOMANDA....",
-     "NON PERDIAMO TEMPO, PRIMA DOMANDA....", "SEI PRONTO? ANDIAMO CON LA PRIMA DOMANDA....",
-     "INIZIAMO A GIOCARE, PRIMA DOMANDA...."},
+        "NON PERDIAMO TEMPO, PRIMA DOMANDA....", "SEI PRONTO? ANDIAMO CON LA PRIMA DOMANDA....",
+        "INIZIAMO A GIOCARE, PRIMA DOMANDA...."},
     {"VELOCI ALLA SECONDA DOMANDA....", "SECONDA DOMANDA....", "LE PRIME SONO FACILI, SECONDA DOMANDA....",
-     "VOLIAMO ALLA SECONDA DOMANDA....", "SECONDA DOMANDA, DA 100 EURO...."},
+        "VOLIAMO ALLA SECONDA DOMANDA....", "SECONDA DOMANDA, DA 100 EURO...."},
     {"VEDIAMO ORA LA TERZA DOMANDA....", "CONTINUIAMO CON LA TERZA DOMANDA....", "TERZA DOMANDA, DA 200 EURO....",
-     "TERZA DOMANDA....", "DOMANDA NUMERO TRE...."},
+        "TERZA DOMANDA....", "DOMANDA NUMERO TRE...."},
     {"STIAMO ARRIVANDO AL PRIMO TRAGUARDO, QUARTA DOMANDA....", "ANDIAMO CON LA DOMANDA DA 300 EURO....",
-     "PIANO PIANO SALIAMO VERSO LA VETTA, QUARTA DOMANDA....", "LEGGIAMO ORA LA QUARTA DOMANDA....",
-     "COME SARA' LA QUARTA DOMANDA? VEDIAMO...."},
+        "PIANO PIANO SALIAMO VERSO LA VETTA, QUARTA DOMANDA....", "LEGGIAMO ORA LA QUARTA DOMANDA....",
+        "COME SARA' LA QUARTA DOMANDA? VEDIAMO...."},
     {"SIAMO A UN TERZO DEL PERCORSO, QUINTA DOMANDA....", "QUINTA DOMANDA, CHE VALE A DIRE PRIMO TRAGUARDO....",
-     "ORA VEDIAMO LA DOMANDA DEL QUINTO GRADINO....", "QUINTA DOMANDA, CHE TI DARA' I PRIMI 500 EURO....",
-     "CONQUISTATI IL PRIMO TRAGUARDO, QUINTA DOMANDA...."},
+        "ORA VEDIAMO LA DOMANDA DEL QUINTO GRADINO....", "QUINTA DOMANDA, CHE TI DARA' I PRIMI 500 EURO....",
+        "CONQUISTATI IL PRIMO TRAGUARDO, QUINTA DOMANDA...."},
     {"ORA LE CIFRE CRESCONO, DOMANDA DA 1.000 EURO....", "LA DIFFICOLTA' ORA AUMENTA, SESTA DOMANDA....",
-     "SESTA DOMANDA, DA 1.000 EURO....", "SESTA DOMANDA....", "LE CIFRE SI FANNO INTERESSANTI, SESTA DOMANDA...."},
+        "SESTA DOMANDA, DA 1.000 EURO....", "SESTA DOMANDA....", "LE CIFRE SI FANNO INTERESSANTI, SESTA DOMANDA...."},
     {"ECCO SERVITA LA SETTIMA DOMANDA....", "SETTIMA DOMANDA....", "SIAMO A BUON PUNTO, SETTIMA DOMANDA....",
-     "TI VA DI GUARDARE LA SETTIMA DOMANDA?....", "ORA CONCENTRATI SULLA SETTIMA DOMANDA...."},
+        "TI VA DI GUARDARE LA SETTIMA DOMANDA?....", "ORA CONCENTRATI SULLA SETTIMA DOMANDA...."},
     {"SIAMO A META' PERCORSO, OTTAVA DOMANDA....", "ANDIAMO CON L'OTTAVA DOMANDA....",
-     "INTERESSIAMOCI ORA ALL'OTTAVA DOMANDA....", "OSSERVIAMO ORA L'OTTAVA DOMANDA....",
-     "PRONTO CON L'OTTAVA DOMANDA?...."},
+        "INTERESSIAMOCI ORA ALL'OTTAVA DOMANDA....", "OSSERVIAMO ORA L'OTTAVA DOMANDA....",
+        "PRONTO CON L'OTTAVA DOMANDA?...."},
     {"IL SECONDO TRAGUARDO E' VICINO, NONA DOMANDA....", "ECCO LA DOMANDA NUMERO NOVE....",
-     "SALIAMO ALLA NONA DOMANDA....", "DOMANDA NUMERO NOVE....", "NON DECONCENTRARTI, NONA DOMANDA...."},
+        "SALIAMO ALLA NONA DOMANDA....", "DOMANDA NUMERO NOVE....", "NON DECONCENTRARTI, NONA DOMANDA...."},
     {"LEGGIAMO LA DOMANDA DEL SECONDO TRAGUARDO....", "DECIMA DOMANDA....", "IL SECONDO TRAGUARDO E' VICINO....",
-     "SALIAMO SU DI UN ALTRO GRADINO....", "ANDIAMO ORA ALLA DOMANDA DEL DECIMO GRADINO...."},
+        "SALIAMO SU DI UN ALTRO GRADINO....", "ANDIAMO ORA ALLA DOMANDA DEL DECIMO GRADINO...."},
     {"D'ORA IN POI, E' SOLO UNA QUESTIONE DI CORAGGIO....", "LE DOMANDE ORA DIVENTANO DAVVERO DIFFICILI....",
-     "IL MILIONE E' SEMPRE PIU' VICINO....", "ENTRIAMO NELLA FASE CALDA DEL GIOCO....",
-     "ORA LE CIFRE DIVENTANO VERAMENTE INTERESSANTI...."},
+        "IL MILIONE E' SEMPRE PIU' VICINO....", "ENTRIAMO NELLA FASE CALDA DEL GIOCO....",
+        "ORA LE CIFRE DIVENTANO VERAMENTE INTERESSANTI...."},
     {"IL MILIONE E' SICURAMENTE ALLA TUA PORTATA....", "ORA MASSIMA ATTENZIONE....",
-     "ECCO LA DOMANDA DEL DODICESIMO GRADINO....", "NON E' FACILE ARRIVARE FIN QUI....", "SALIAMO ANCORA...."},
+        "ECCO LA DOMANDA DEL DODICESIMO GRADINO....", "NON E' FACILE ARRIVARE FIN QUI....", "SALIAMO ANCORA...."},
     {"ALTRE TRE DOMANDE E SEI MILIONARIO....", "ORA CONCENTRATI AL MASSIMO....", "DOMANDA NUMERO TREDICI....",
-     "ANDIAMO CON UN'ALTRA DOMANDA....", "ANDIAMO ANCORA PIU' SU'...."},
+        "ANDIAMO CON UN'ALTRA DOMANDA....", "ANDIAMO ANCORA PIU' SU'...."},
     {"PENULTIMA DOMANDA....", "NON PUOI CHE ARRIVARE AL MILIONE....", "LEGGIAMO LA PENULTIMA DOMANDA....",
-     "ALTRE DUE DOMANDE E SEI MILIONARIO....", "MASSIMA CONCENTRAZIONE, MI RACCOMANDO...."},
-    {"NON CADERE PROPRIO ORA....", "ULTIMA DOMANDA....", "UN ULTIMO SFORZO....",
-     "ECCOTI SERVITA L'ULTIMA DOMANDA....", "MANCA DAVVERO POCO...."},
+        "ALTRE DUE DOMANDE E SEI MILIONARIO....", "MASSIMA CONCENTRAZIONE, MI RACCOMANDO...."},
+    {"NON CADERE PROPRIO ORA....", "ULTIMA DOMANDA....", "UN ULTIMO SFORZO....", "ECCOTI SERVITA L'ULTIMA DOMANDA....",
+        "MANCA DAVVERO POCO...."},
 }};
 
 tk::Line line(int x1, int y1, int x2, int y2, tk::Color color, int width = 1)
 {
-    return tk::Line{x1, y1, x2, y2, color, width, false};
+    return tk::Line {x1, y1, x2, y2, color, width, false};
 }
 
 tk::Shape frame(int left, int top, int width, int height, int border = 1)
 {
-    return tk::Shape{left, top, width, height, kFrame, kBoard, 0, border, false};
+    return tk::Shape {left, top, width, height, kFrame, kBoard, 0, border, false};
 }
 
 tk::Picture lifeline(int top, int width, int height, std::string_view art, const char* tip)
 {
-    return tk::Picture{840, top, width, height, art, false, false, tk::kCustomPointer, tip};
+    return tk::Picture {840, top, width, height, art, false, false, tk::kCustomPointer, tip};
 }
 
 // The arrow that points at a lifeline: a shaft and two barbs.
@@ -98,30 +110,29 @@ tk::ControlArray<tk::Line, 2> cross(int top)
 
 BoardControls::BoardControls()
 {
-    Image1 = tk::Picture{2520, 1320, 7155, 6675, "logo.svg", true, true, tk::kCustomPointer,
-                         "CLICCA QUI PER INIZIARE LA SCALATA VERSO IL MILIONE!"};
-    Label4 = tk::Label{240, 360, 11895, 375, "", kBoard, kCyan, 1, tk::Align::Center, true, true,
-                       tk::kDefaultPointer, "", kHostFont};
+    Image1 = tk::Picture {2520, 1320, 7155, 6675, "logo.svg", true, true, tk::kCustomPointer,
+        "CLICCA QUI PER INIZIARE LA SCALATA VERSO IL MILIONE!"};
+    Label4 = tk::Label {
+        240, 360, 11895, 375, "", kBoard, kCyan, 1, tk::Align::Center, true, true, tk::kDefaultPointer, "", kHostFont};
     Shape4 = frame(120, 120, 12135, 855, 2);
     Label1 = tk::ControlArray<tk::Label, 15>::generate([](int i) {
-        return tk::Label{9600, 7800 - 480 * i, 2655, 375, std::string(kRungCaptions[static_cast<std::size_t>(i)]),
-                         kBoard, Board::rung_text(i), 1, tk::Align::Left, false, true, tk::kDefaultPointer, "",
-                         kSansBold};
+        return tk::Label {9600, 7800 - 480 * i, 2655, 375, std::string(kRungCaptions[static_cast<std::size_t>(i)]),
+            kBoard, Board::rung_text(i), 1, tk::Align::Left, false, true, tk::kDefaultPointer, "", kSansBold};
     });
     Shape1 = tk::ControlArray<tk::Shape, 15>::generate([](int i) { return frame(9600, 7800 - 480 * i, 2655, 375); });
-    Label2 = tk::Label{2520, 8400, 6975, 735, "", kBoard, kWhite, 1, tk::Align::Center, false, true,
-                       tk::kDefaultPointer, "", kSans};
+    Label2 = tk::Label {
+        2520, 8400, 6975, 735, "", kBoard, kWhite, 1, tk::Align::Center, false, true, tk::kDefaultPointer, "", kSans};
     Shape2 = frame(1440, 8280, 9255, 975, 2);
     Label6 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
         static constexpr std::array<std::string_view, 4> letters = {" A:", " B:", " C:", " D:"};
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
-        return tk::Label{x, y, 4455, 495, std::string(letters[static_cast<std::size_t>(i)]), kBoard, kRungText, 0,
-                         tk::Align::Left, false, true, tk::kCustomPointer, "", kSansBold};
+        return tk::Label {x, y, 4455, 495, std::string(letters[static_cast<std::size_t>(i)]), kBoard, kRungText, 0,
+            tk::Align::Left, false, true, tk::kCustomPointer, "", kSansBold};
     });
     Label3 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
-        return tk::Label{x, y, 4455, 495, i == 3 ? " " : "", kBoard, kWhite, 1, tk::Align::Left, false, false,
-                         tk::kDefaultPointer, "", kSans};
+        return tk::Label {x, y, 4455, 495, i == 3 ? " " : "", kBoard, kWhite, 1, tk::Align::Left, false, false,
+            tk::kDefaultPointer, "", kSans};
     });
     Shape3 = tk::ControlArray<tk::Shape, 4>::generate([](int i) {
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
@@ -130,8 +141,8 @@ BoardControls::BoardControls()
     Image2 = lifeline(2040, 1005, 675, "fifty.svg", "CHIEDI L'AIUTO DEL COMPUTER!");
     Image3 = lifeline(3480, 1065, 690, "phone.svg", "CHIEDI L'AIUTO DA CASA!");
     Image4 = lifeline(4920, 1005, 675, "audience.svg", "CHIEDI L'AIUTO DEL PUBBLICO!");
-    Label5 = tk::Label{480, 6720, 2055, 375, "ABBANDONA", kBoard, kGreen, 1, tk::Align::Center, false, false,
-                       tk::kCustomPointer, "VUOI FINIRE QUI LA TUA AVVENTURA?", kSansBold};
+    Label5 = tk::Label {480, 6720, 2055, 375, "ABBANDONA", kBoard, kGreen, 1, tk::Align::Center, false, false,
+        tk::kCustomPointer, "VUOI FINIRE QUI LA TUA AVVENTURA?", kSansBold};
     Shape5 = frame(240, 6600, 2535, 615, 2);
     arrow(Line6, Line7, Line8, 2400, 0x80FF80);
     arrow(Line9, Line10, Line11, 3840, kGreen);
@@ -142,28 +153,26 @@ BoardControls::BoardControls()
     Line1 = tk::ControlArray<tk::Line, 2>::generate(
         [](int i) { return i == 0 ? line(1440, 8760, 0, 8760, kFrame) : line(12360, 8760, 10680, 8760, kFrame); });
     Line2 = tk::ControlArray<tk::Line, 6>::generate([](int i) {
-        static constexpr std::array<std::array<int, 4>, 6> at = {{{5760, 9600, 6360, 9600},
-                                                                  {5760, 10320, 6360, 10320},
-                                                                  {0, 9600, 1320, 9600},
-                                                                  {0, 10320, 1320, 10320},
-                                                                  {10800, 9600, 12360, 9600},
-                                                                  {10800, 10320, 12360, 10320}}};
+        static constexpr std::array<std::array<int, 4>, 6> at = {{{5760, 9600, 6360, 9600}, {5760, 10320, 6360, 10320},
+            {0, 9600, 1320, 9600}, {0, 10320, 1320, 10320}, {10800, 9600, 12360, 9600}, {10800, 10320, 12360, 10320}}};
         auto [x1, y1, x2, y2] = at[static_cast<std::size_t>(i)];
         return line(x1, y1, x2, y2, kFrame);
     });
 }
 
 Board::Board(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign{"Form1", "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla "
-                                                  "squadra di RUVANTIA",
-                                         12345, 10965, kBoard})
+    : tk::Form(g.runtime,
+        tk::FormDesign {"Form1",
+            "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla "
+            "squadra di RUVANTIA",
+            12345, 10965, kBoard})
     , game(g)
 {
 }
 
 void Board::reset_controls()
 {
-    static_cast<BoardControls&>(*this) = BoardControls{};
+    static_cast<BoardControls&>(*this) = BoardControls {};
 }
 
 // Back to front. The frames lie over their labels, so that an opaque answer box or rung still

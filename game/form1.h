@@ -23,15 +23,15 @@
 class Game;
 
 namespace colors {
-constexpr tk::Color kBoard = 0x000040;     // the board's dark blue
-constexpr tk::Color kFrame = 0x8080FF;     // outline of every frame
-constexpr tk::Color kGreen = 0x00FF00;     // highlight
-constexpr tk::Color kOrange = 0xFF8000;    // a chosen answer
-constexpr tk::Color kRed = 0xFF0000;       // a wrong answer, the crosses
-constexpr tk::Color kPurple = 0x400040;    // text on a highlight
-constexpr tk::Color kWhite = 0xFFFFFF;     // milestone rungs, answers
-constexpr tk::Color kRungText = 0xFFC080;  // the other rungs, the letters
-constexpr tk::Color kCyan = 0x00FFFF;      // the host line
+constexpr tk::Color kBoard = 0x000040; // the board's dark blue
+constexpr tk::Color kFrame = 0x8080FF; // outline of every frame
+constexpr tk::Color kGreen = 0x00FF00; // highlight
+constexpr tk::Color kOrange = 0xFF8000; // a chosen answer
+constexpr tk::Color kRed = 0xFF0000; // a wrong answer, the crosses
+constexpr tk::Color kPurple = 0x400040; // text on a highlight
+constexpr tk::Color kWhite = 0xFFFFFF; // milestone rungs, answers
+constexpr tk::Color kRungText = 0xFFC080; // the other rungs, the letters
+constexpr tk::Color kCyan = 0x00FFFF; // the host line
 } // namespace colors
 
 // The board as it stands before Form_Load: everything but the logo and the host line hidden.
@@ -85,22 +85,22 @@ public:
     tk::Table2<std::string, 1, 20, 1, 3> errate;
     tk::Table<std::string, 1, 3> sbagliate;
 
-    tk::Timer Timer1{*this, "Timer1", 40, true, [this] { Timer1_Timer(); }};
-    tk::Timer Timer2{*this, "Timer2", 100, true, [this] { Timer2_Timer(); }};
-    tk::Timer Timer3{*this, "Timer3", 800, true, [this] { Timer3_Timer(); }};
-    tk::Timer Timer4{*this, "Timer4", 1500, false, [this] { Timer4_Timer(); }};
-    tk::Timer Timer5{*this, "Timer5", 1500, false, [this] { Timer5_Timer(); }};
-    tk::Timer Timer6{*this, "Timer6", 1000, false, [this] { Timer6_Timer(); }};
-    tk::Timer Timer7{*this, "Timer7", 1, false, [this] { Timer7_Timer(); }};
-    tk::Timer Timer8{*this, "Timer8", 1, false, [this] { Timer8_Timer(); }};
-    tk::Timer Timer9{*this, "Timer9", 100, false, [this] { Timer9_Timer(); }};
-    tk::Timer Timer10{*this, "Timer10", 100, false, [this] { Timer10_Timer(); }};
-    tk::Timer Timer11{*this, "Timer11", 40, false, [this] { Timer11_Timer(); }};
-    tk::Timer Timer12{*this, "Timer12", 10, false, [this] { Timer12_Timer(); }};
-    tk::Timer Timer13{*this, "Timer13", 1, false, [this] { Timer13_Timer(); }};
-    tk::Timer Timer14{*this, "Timer14", 100, false, [this] { Timer14_Timer(); }};
-    tk::Timer Timer15{*this, "Timer15", 2000, false, [this] { Timer15_Timer(); }};
-    tk::Timer Timer16{*this, "Timer16", 100, false, [this] { Timer16_Timer(); }};
+    tk::Timer Timer1 {*this, "Timer1", 40, true, [this] { Timer1_Timer(); }};
+    tk::Timer Timer2 {*this, "Timer2", 100, true, [this] { Timer2_Timer(); }};
+    tk::Timer Timer3 {*this, "Timer3", 800, true, [this] { Timer3_Timer(); }};
+    tk::Timer Timer4 {*this, "Timer4", 1500, false, [this] { Timer4_Timer(); }};
+    tk::Timer Timer5 {*this, "Timer5", 1500, false, [this] { Timer5_Timer(); }};
+    tk::Timer Timer6 {*this, "Timer6", 1000, false, [this] { Timer6_Timer(); }};
+    tk::Timer Timer7 {*this, "Timer7", 1, false, [this] { Timer7_Timer(); }};
+    tk::Timer Timer8 {*this, "Timer8", 1, false, [this] { Timer8_Timer(); }};
+    tk::Timer Timer9 {*this, "Timer9", 100, false, [this] { Timer9_Timer(); }};
+    tk::Timer Timer10 {*this, "Timer10", 100, false, [this] { Timer10_Timer(); }};
+    tk::Timer Timer11 {*this, "Timer11", 40, false, [this] { Timer11_Timer(); }};
+    tk::Timer Timer12 {*this, "Timer12", 10, false, [this] { Timer12_Timer(); }};
+    tk::Timer Timer13 {*this, "Timer13", 1, false, [this] { Timer13_Timer(); }};
+    tk::Timer Timer14 {*this, "Timer14", 100, false, [this] { Timer14_Timer(); }};
+    tk::Timer Timer15 {*this, "Timer15", 2000, false, [this] { Timer15_Timer(); }};
+    tk::Timer Timer16 {*this, "Timer16", 100, false, [this] { Timer16_Timer(); }};
 
     // Opening.
     void Timer3_Timer();

@@ -7,25 +7,25 @@ using namespace colors;
 
 PhoneFriendControls::PhoneFriendControls()
 {
-    Image1 = tk::Picture{1920, 120, 1065, 690, "friend.svg", false, true, tk::kDefaultPointer, ""};
-    Shape1 = tk::Shape{120, 960, 4695, 735, kFrame, kBoard, 0, 2, false};
-    Label1 = tk::Label{480, 1080, 3975, 495, "", kBoard, kCyan, 1, tk::Align::Center, false, true,
-                       tk::kDefaultPointer, "", tk::Typeface{"MS Sans Serif", 9.75, true}};
-    Line1 = tk::Line{2400, 1680, 2400, 2040, kFrame, 1, false};
-    Shape2 = tk::Shape{840, 2040, 3135, 615, kFrame, kBoard, 0, 2, false};
-    Label2 = tk::Label{1080, 2160, 2775, 375, "TORNA AL GIOCO", kBoard, kRed, 1, tk::Align::Center, false, true,
-                       tk::kCustomPointer, "", tk::Typeface{"MS Sans Serif", 13.5, true}};
+    Image1 = tk::Picture {1920, 120, 1065, 690, "friend.svg", false, true, tk::kDefaultPointer, ""};
+    Shape1 = tk::Shape {120, 960, 4695, 735, kFrame, kBoard, 0, 2, false};
+    Label1 = tk::Label {480, 1080, 3975, 495, "", kBoard, kCyan, 1, tk::Align::Center, false, true, tk::kDefaultPointer,
+        "", tk::Typeface {"MS Sans Serif", 9.75, true}};
+    Line1 = tk::Line {2400, 1680, 2400, 2040, kFrame, 1, false};
+    Shape2 = tk::Shape {840, 2040, 3135, 615, kFrame, kBoard, 0, 2, false};
+    Label2 = tk::Label {1080, 2160, 2775, 375, "TORNA AL GIOCO", kBoard, kRed, 1, tk::Align::Center, false, true,
+        tk::kCustomPointer, "", tk::Typeface {"MS Sans Serif", 13.5, true}};
 }
 
 PhoneFriend::PhoneFriend(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign{"Form4", "AIUTO DA CASA", 4905, 2700, kBoard})
+    : tk::Form(g.runtime, tk::FormDesign {"Form4", "AIUTO DA CASA", 4905, 2700, kBoard})
     , game(g)
 {
 }
 
 void PhoneFriend::reset_controls()
 {
-    static_cast<PhoneFriendControls&>(*this) = PhoneFriendControls{};
+    static_cast<PhoneFriendControls&>(*this) = PhoneFriendControls {};
 }
 
 void PhoneFriend::visit_controls(tk::ControlVisitor& v)

@@ -23,7 +23,7 @@ public:
     tk::Integer ty = 0, dh = 0, fg = 0;
     tk::Table2<std::string, 1, 3, 1, 10> consigli;
 
-    tk::Timer Timer1{*this, "Timer1", 50, false, [this] { Timer1_Timer(); }};
+    tk::Timer Timer1 {*this, "Timer1", 50, false, [this] { Timer1_Timer(); }};
 
     void indlet();
     void Timer1_Timer();

@@ -26,46 +26,46 @@ struct Sentence {
     std::string_view after;
 };
 
-constexpr std::array<std::array<Sentence, 10>, 3> kConsigli = { {
-    { {
-        { "Facile, è la ", "" },
-        { "Come fai a non saperla? E' la ", "" },
-        { "E' sicuramente la ", "" },
-        { "Scegli la lettera ", "" },
-        { "Se ti blocchi ora figuriamoci dopo, è la ", "" },
-        { "E' la ", ", ne sono sicuro" },
-        { "Scegli la ", ", è quella esatta" },
-        { "Vai sicuro sulla ", "" },
-        { "La risposta esatta è la ", "" },
-        { "Sono sicurissimo che è la ", "" },
-    } },
-    { {
-        { "Prova con la ", ", ma non ne sono sicuro" },
-        { "Sono indeciso, prova con la ", "" },
-        { "Prova con la ", "" },
-        { "Spero di aiutarti, ti consiglio la ", "" },
-        { "Mi sembra sia la ", "" },
-        { "Dovrebbe essere la ", ", però ragionaci su" },
-        { "Non ne ho la certezza, ma ti consiglio la ", "" },
-        { "Credo sia la ", "" },
-        { "Spero sia la ", ", ma non posso dirti di esserne sicuro" },
-        { "Non è tanto facile, forse è la ", "" },
-    } },
-    { {
-        { "Sinceramente non la so, forse è la ", "" },
-        { "Vado a intuito, io sceglierei la ", "" },
-        { "E' difficile aiutarti, non so, io dico la ", "" },
-        { "A intuito ti dico di scegliere la ", "" },
-        { "Il mio sesto senso ti consiglia la ", "" },
-        { "Visto che devo spararne una, ti dico la ", "" },
-        { "Non so, prova con la ", ", tuttavia è un gioco" },
-        { "Vorrei tanto aiutarti, ma non la so, a caso ti dico la ", "" },
-        { "Che domanda! A istinto andrei sulla ", "" },
-        { "Non so, sarà la ", "?!" },
-    } },
-} };
+constexpr std::array<std::array<Sentence, 10>, 3> kConsigli = {{
+    {{
+        {"Facile, è la ", ""},
+        {"Come fai a non saperla? E' la ", ""},
+        {"E' sicuramente la ", ""},
+        {"Scegli la lettera ", ""},
+        {"Se ti blocchi ora figuriamoci dopo, è la ", ""},
+        {"E' la ", ", ne sono sicuro"},
+        {"Scegli la ", ", è quella esatta"},
+        {"Vai sicuro sulla ", ""},
+        {"La risposta esatta è la ", ""},
+        {"Sono sicurissimo che è la ", ""},
+    }},
+    {{
+        {"Prova con la ", ", ma non ne sono sicuro"},
+        {"Sono indeciso, prova con la ", ""},
+        {"Prova con la ", ""},
+        {"Spero di aiutarti, ti consiglio la ", ""},
+        {"Mi sembra sia la ", ""},
+        {"Dovrebbe essere la ", ", però ragionaci su"},
+        {"Non ne ho la certezza, ma ti consiglio la ", ""},
+        {"Credo sia la ", ""},
+        {"Spero sia la ", ", ma non posso dirti di esserne sicuro"},
+        {"Non è tanto facile, forse è la ", ""},
+    }},
+    {{
+        {"Sinceramente non la so, forse è la ", ""},
+        {"Vado a intuito, io sceglierei la ", ""},
+        {"E' difficile aiutarti, non so, io dico la ", ""},
+        {"A intuito ti dico di scegliere la ", ""},
+        {"Il mio sesto senso ti consiglia la ", ""},
+        {"Visto che devo spararne una, ti dico la ", ""},
+        {"Non so, prova con la ", ", tuttavia è un gioco"},
+        {"Vorrei tanto aiutarti, ma non la so, a caso ti dico la ", ""},
+        {"Che domanda! A istinto andrei sulla ", ""},
+        {"Non so, sarà la ", "?!"},
+    }},
+}};
 
-constexpr std::array<std::string_view, 4> kLetters = { "A", "B", "C", "D" };
+constexpr std::array<std::string_view, 4> kLetters = {"A", "B", "C", "D"};
 
 } // namespace
 

@@ -32,7 +32,7 @@ TEST(BankTest, EveryLevelHasTwentyWellFormedQuestions)
             EXPECT_FALSE(row.domanda.empty());
             EXPECT_NE(row.domanda.front(), ' ');
             EXPECT_LE(characters(row.domanda), 119u);
-            std::set<std::string_view> answers{row.giusta, row.errate[0], row.errate[1], row.errate[2]};
+            std::set<std::string_view> answers {row.giusta, row.errate[0], row.errate[1], row.errate[2]};
             EXPECT_EQ(answers.size(), 4u) << "two answers alike";
             for (std::string_view a : answers) {
                 EXPECT_FALSE(a.empty());
@@ -60,9 +60,9 @@ TEST(BankTest, GivenRowsStandAtTheirNumbersWithTheTwoFactsMended)
         {5, 6, "Il Barolo è un famosissimo vino prodotto in quale regione?", "Piemonte"},
         {8, 2, "Il termine vodka è un diminutivo di ''voda'' che in russo significa....?", "Acqua"},
         {12, 1, "In quale nazione è stato inventato lo sport molto simile al tennis chiamato ''squash''?",
-         "Inghilterra"},
+            "Inghilterra"},
         {14, 1, "Qual'è la stazione d'arrivo della linea Transiberiana, la più grande ferrovia del mondo?",
-         "Vladivostok"},
+            "Vladivostok"},
         {15, 2, "Qual'è la capitale delle isole Samoa, situate nell'arcipelago polinesiano?", "Apia"},
     };
     for (const Given& g : given) {
@@ -71,13 +71,13 @@ TEST(BankTest, GivenRowsStandAtTheirNumbersWithTheTwoFactsMended)
         EXPECT_EQ(row.giusta, g.right);
     }
     const bank::Question& constitution = bank::pool(1)[5];
-    EXPECT_EQ(constitution.errate, (std::array<std::string_view, 3>{"1945", "1944", "1950"}));
+    EXPECT_EQ(constitution.errate, (std::array<std::string_view, 3> {"1945", "1944", "1950"}));
     const bank::Question& squash = bank::pool(12)[0];
-    EXPECT_EQ(squash.errate, (std::array<std::string_view, 3>{"Cina", "Tailandia", "Australia"}));
+    EXPECT_EQ(squash.errate, (std::array<std::string_view, 3> {"Cina", "Tailandia", "Australia"}));
     // Pago Pago is the capital of American Samoa, on the same islands: a wrong answer that a
     // player could defend gave way to the capital of Tonga.
     const bank::Question& samoa = bank::pool(15)[1];
-    EXPECT_EQ(samoa.errate, (std::array<std::string_view, 3>{"Bairiki", "Nuku'alofa", "Suva"}));
+    EXPECT_EQ(samoa.errate, (std::array<std::string_view, 3> {"Bairiki", "Nuku'alofa", "Suva"}));
 }
 
 // Measured with the real text layout and the fonts the game ships with: each question fits the

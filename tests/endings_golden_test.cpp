@@ -17,8 +17,8 @@ std::vector<std::string> answering_right(int right)
 {
     std::vector<std::string> steps = {"wait 900", "click Form1.Image1", "until Form1.Timer6.Enabled=true"};
     for (int i = 0; i < right; ++i)
-        steps.insert(steps.end(),
-                     {"answer right", "wait 600", "click Form6.Label2(0)", "until Form1.Timer6.Enabled=true"});
+        steps.insert(
+            steps.end(), {"answer right", "wait 600", "click Form6.Label2(0)", "until Form1.Timer6.Enabled=true"});
     return steps;
 }
 
@@ -38,14 +38,16 @@ struct Script {
 
 const std::vector<Script> kScripts = {
     {"ending_wrong_answer",
-     answering_right(5) + std::vector<std::string>{"answer wrong", "wait 600", "click Form6.Label2(0)"} + kToGoodbye},
+        answering_right(5) + std::vector<std::string> {"answer wrong", "wait 600", "click Form6.Label2(0)"}
+            + kToGoodbye},
     {"ending_walk_away",
-     answering_right(2) +
-         std::vector<std::string>{"click Form1.Label5", "wait 400", "click Form2.Label3", "wait 2000",
-                                  "click Form1.Label5", "wait 400", "click Form2.Label2"} +
-         kToGoodbye},
+        answering_right(2)
+            + std::vector<std::string> {"click Form1.Label5", "wait 400", "click Form2.Label3", "wait 2000",
+                "click Form1.Label5", "wait 400", "click Form2.Label2"}
+            + kToGoodbye},
     {"ending_million",
-     answering_right(14) + std::vector<std::string>{"answer right", "wait 600", "click Form6.Label2(0)", "wait 60000"}},
+        answering_right(14)
+            + std::vector<std::string> {"answer right", "wait 600", "click Form6.Label2(0)", "wait 60000"}},
 };
 
 TEST(EndingsGoldenTest, EachEndingKeepsItsTimingAndTexts)

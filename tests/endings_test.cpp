@@ -58,15 +58,18 @@ TEST(EndingsTest, WrongAnswerAtEveryQuestionKeepsTheLastMilestone)
         ASSERT_TRUE(s.until([&] { return !b.Timer15.Enabled; }, 5000));
         const int steps = n <= 5 ? n : n <= 10 ? n - 5 : n - 10;
         EXPECT_EQ(b.we, steps) << "descent ticks";
-        const std::vector<int> kept = n <= 5 ? std::vector<int>{} : n <= 10 ? std::vector<int>{4} : std::vector<int>{9};
+        const std::vector<int> kept = n <= 5 ? std::vector<int> {}
+            : n <= 10                        ? std::vector<int> {4}
+                                             : std::vector<int> {9};
         EXPECT_EQ(lit_rungs(b), kept);
 
-        const char* sum = n <= 5    ? "NON SEI ARRIVATO NEMMENO AL PRIMO TRAGUARDO...."
-                          : n <= 10 ? "TORNI A CASA CON 500 EURO...."
-                                    : "TUTTO SOMMATO TORNI A CASA CON 16.000 EURO....";
-        auto lines = host_lines_until(s, [&] { return bool(b.Timer11.Enabled); }, 10000);
-        EXPECT_EQ(lines, (std::vector<std::string>{"IL TUO CAMMINO SI FERMA QUI....", sum,
-                                                   "RIPROVA LA PROSSIMA VOLTA!!!!"}));
+        const char* sum = n <= 5 ? "NON SEI ARRIVATO NEMMENO AL PRIMO TRAGUARDO...."
+            : n <= 10            ? "TORNI A CASA CON 500 EURO...."
+                                 : "TUTTO SOMMATO TORNI A CASA CON 16.000 EURO....";
+        auto lines = host_lines_until(
+            s, [&] { return bool(b.Timer11.Enabled); }, 10000);
+        EXPECT_EQ(lines,
+            (std::vector<std::string> {"IL TUO CAMMINO SI FERMA QUI....", sum, "RIPROVA LA PROSSIMA VOLTA!!!!"}));
         EXPECT_TRUE(lit_rungs(b).empty());
         EXPECT_FALSE(b.Image3.Enabled || b.Label5.Enabled || b.Label6(0).Enabled);
         EXPECT_TRUE(s.until([&] { return s.ended(); }, 20000)) << "the program did not end by itself";
@@ -115,7 +118,7 @@ TEST(EndingsTest, WalkingAwayAtEveryQuestionAnnouncesTheSumTaken)
         s.wait(3000);
         EXPECT_EQ(b.Label4.Caption, kWalkAway[n - 1][1]);
         if (n > 1) {
-            EXPECT_EQ(lit_rungs(b), std::vector<int>{n - 2}) << "the last rung won stays lit";
+            EXPECT_EQ(lit_rungs(b), std::vector<int> {n - 2}) << "the last rung won stays lit";
         }
         EXPECT_FALSE(b.Timer11.Enabled);
         s.wait(3000);

@@ -113,8 +113,8 @@ TEST(FontsTest, WithOneOtherFaceAloneTheGamePlaysAndShowsEveryText)
         {{"click Form2.Label2", "until Form3.Label4.Visible=true"}, "Form3"},
         {{"until Form3.Label5(31).Visible=true"}, "Form3"},
     };
-    std::string command = "FONTCONFIG_FILE=" + shell_word(conf) + " SDL_VIDEODRIVER=offscreen " +
-        shell_word(std::string(RUVANTIA_BINARY_DIR) + "/simulate") + " --start 12:00:00";
+    std::string command = "FONTCONFIG_FILE=" + shell_word(conf) + " SDL_VIDEODRIVER=offscreen "
+        + shell_word(std::string(RUVANTIA_BINARY_DIR) + "/simulate") + " --start 12:00:00";
     for (std::size_t i = 0; i < parts.size(); ++i) {
         for (const std::string& step : parts[i].steps)
             command += " " + shell_word(step);

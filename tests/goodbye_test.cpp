@@ -23,8 +23,7 @@ void play_to_goodbye(sim::Simulation& s)
     ASSERT_TRUE(s.until([&] { return g.Form3.shown(); }, 10000));
 }
 
-template <typename T, int N>
-bool all_back(const tk::ControlArray<T, N>& lamps, tk::Color colour)
+template <typename T, int N> bool all_back(const tk::ControlArray<T, N>& lamps, tk::Color colour)
 {
     for (const T& lamp : lamps)
         if (lamp.BackColor != colour)
@@ -43,8 +42,8 @@ TEST(GoodbyeTest, PlaysItsLightsAndDedicationAndEndsTheProgram)
     std::vector<int> credits_gone, letters_shown, letters_gone;
     bool corners_lit = false, corners_seen = false;
     tk::Millis chase_over = 0, swapped = 0, closed = 0;
-    std::array<bool, 4> credit_was{};
-    std::array<bool, 32> letter_was{};
+    std::array<bool, 4> credit_was {};
+    std::array<bool, 32> letter_was {};
     ASSERT_TRUE(s.until(
         [&] {
             if (!w.loaded()) {
@@ -76,7 +75,7 @@ TEST(GoodbyeTest, PlaysItsLightsAndDedicationAndEndsTheProgram)
         },
         30000));
 
-    EXPECT_EQ(credits_gone, (std::vector<int>{1, 4, 2, 3}));
+    EXPECT_EQ(credits_gone, (std::vector<int> {1, 4, 2, 3}));
     EXPECT_FALSE(corners_lit) << "Shape2(99) and Shape3(0) are never seen lit";
     EXPECT_TRUE(corners_seen) << "but they do become visible";
     EXPECT_EQ(swapped - chase_over, 1000);

@@ -10,7 +10,7 @@
 
 namespace lifeline_board {
 
-inline constexpr std::array<const char*, 4> kLetters = { "A", "B", "C", "D" };
+inline constexpr std::array<const char*, 4> kLetters = {"A", "B", "C", "D"};
 
 inline void set_question(Game& g, int level, int right, const std::vector<int>& removed = {})
 {
@@ -27,7 +27,7 @@ inline void set_question(Game& g, int level, int right, const std::vector<int>& 
         }
         for (int i : removed) // as a 50:50 leaves them
             b.Label3(i).Visible = b.Label6(i).Visible = false;
-        for (tk::Picture* p : { &b.Image2, &b.Image3, &b.Image4 })
+        for (tk::Picture* p : {&b.Image2, &b.Image3, &b.Image4})
             p->Visible = p->Enabled = true;
         b.Label4.Caption = b.valdom;
         b.Timer6.Enabled = true;

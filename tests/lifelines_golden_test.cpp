@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using namespace testing_support;
@@ -17,20 +16,20 @@ using namespace testing_support;
 std::vector<std::string> steps()
 {
     const std::string waits = "until Form1.Timer6.Enabled=true";
-    const std::vector<std::string> right = { "answer right", "wait 600", "click Form6.Label2(0)", waits };
-    std::vector<std::string> s = { "wait 900", "click Form1.Image1", waits };
+    const std::vector<std::string> right = {"answer right", "wait 600", "click Form6.Label2(0)", waits};
+    std::vector<std::string> s = {"wait 900", "click Form1.Image1", waits};
     auto add = [&s](const std::vector<std::string>& more) { s.insert(s.end(), more.begin(), more.end()); };
     for (int q = 1; q <= 3; ++q)
         add(right);
-    add({ "wait 2000", "click Form1.Image2", "until Form1.Timer13.Enabled=false" });
+    add({"wait 2000", "click Form1.Image2", "until Form1.Timer13.Enabled=false"});
     for (int q = 4; q <= 6; ++q)
         add(right);
-    add({ "wait 9500", "click Form1.Image3", "wait 1800", "click Form4.Label2" });
+    add({"wait 9500", "click Form1.Image3", "wait 1800", "click Form4.Label2"});
     for (int q = 7; q <= 11; ++q)
         add(right);
-    add({ "wait 14000", "click Form1.Image4", "wait 3000", "close Form5" });
+    add({"wait 14000", "click Form1.Image4", "wait 3000", "close Form5"});
     add(right);
-    add({ "wait 16000", "answer wrong", "wait 600", "click Form6.Label2(0)", "until Form1.Timer10.Enabled=true" });
+    add({"wait 16000", "answer wrong", "wait 600", "click Form6.Label2(0)", "until Form1.Timer10.Enabled=true"});
     return s;
 }
 

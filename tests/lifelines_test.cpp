@@ -12,8 +12,8 @@ using namespace lifeline_board;
 // wrong answers it meets, scanning D to A likewise from the bottom.
 TEST(FiftyFifty, TakesTwoWrongAnswersInTheLevelsScanOrderAfterTwoMessages)
 {
-    constexpr std::array<const char*, 4> kScanningAtoD = { "AD", "BD", "CD", "CD" };
-    constexpr std::array<const char*, 4> kScanningDtoA = { "AB", "AB", "AC", "AD" };
+    constexpr std::array<const char*, 4> kScanningAtoD = {"AD", "BD", "CD", "CD"};
+    constexpr std::array<const char*, 4> kScanningDtoA = {"AB", "AB", "AC", "AD"};
     for (int level = 1; level <= 15; ++level) {
         bool a_to_d = level <= 3 || (level >= 8 && level <= 11);
         for (std::size_t right = 0; right <= 3; ++right) {
@@ -54,8 +54,8 @@ TEST(FiftyFifty, TakesTwoWrongAnswersInTheLevelsScanOrderAfterTwoMessages)
 // out, and the board waits closed until the window hands it back, by its button or its title bar.
 TEST(PhoneAndAudience, OpenOverAClosedBoardAndGiveItBackHoweverTheWindowIsClosed)
 {
-    for (bool phone : { true, false }) {
-        for (bool by_title_bar : { false, true }) {
+    for (bool phone : {true, false}) {
+        for (bool by_title_bar : {false, true}) {
             SCOPED_TRACE(std::string(phone ? "phone" : "audience") + (by_title_bar ? ", title bar" : ", button"));
             sim::Simulation s;
             Game& g = s.game();

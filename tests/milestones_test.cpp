@@ -47,7 +47,8 @@ TEST(MilestonesTest, BothMilestonesBlinkPauseAndGoOn)
         choose_and_confirm(s, right_position(g));
         ASSERT_TRUE(s.until([&] { return bool(b.Timer14.Enabled); }, 20000));
         const tk::Millis start = s.now();
-        auto ticks = ticks_until(s, milestone - 1, [&] { return int(b.sd); }, [&] { return bool(b.Timer4.Enabled); });
+        auto ticks = ticks_until(
+            s, milestone - 1, [&] { return int(b.sd); }, [&] { return bool(b.Timer4.Enabled); });
         const int first = milestone == 5 ? 0 : 1;
         ASSERT_EQ(ticks.size(), std::size_t(14 - first));
         const std::string message = milestone == 5 ? "COMPLIMENTI!....HAI RAGGIUNTO IL PRIMO TRAGUARDO!!!"
@@ -108,7 +109,7 @@ TEST(MilestonesTest, TheMillionCelebratesAndHandsOverToTheClosing)
         EXPECT_EQ(ticks[i].host, "COMPLIMENTI!....SEI MILIONARIO!!!");
     }
     EXPECT_EQ(ticks.back().at, start + 1300 + 150 * 40);
-    EXPECT_EQ(lamps, (std::vector<int>{0, 1, 3, 2, 0, 1, 3, 2}));
+    EXPECT_EQ(lamps, (std::vector<int> {0, 1, 3, 2, 0, 1, 3, 2}));
     EXPECT_EQ(crosses_wrong, 0) << "one cross at a time during the light runs";
 
     EXPECT_EQ(b.Label1(0).BackColor, kGreen);

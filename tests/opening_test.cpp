@@ -14,8 +14,8 @@ TEST(OpeningTest, OnlyTheLogoAndTheHostLineShowAtStartAndTheInvitationBlinks)
     sim::Simulation s;
     Board& b = s.game().Form1;
     EXPECT_TRUE(b.Image1.Visible && b.Label4.Visible);
-    EXPECT_FALSE(b.Label2.Visible || b.Label5.Visible || b.Image2.Visible || b.Label1(0).Visible ||
-                 b.Label3(0).Visible || b.Label6(0).Visible);
+    EXPECT_FALSE(b.Label2.Visible || b.Label5.Visible || b.Image2.Visible || b.Label1(0).Visible || b.Label3(0).Visible
+        || b.Label6(0).Visible);
     EXPECT_FALSE(b.Label5.Enabled || b.Image2.Enabled || b.Image3.Enabled || b.Image4.Enabled);
     EXPECT_EQ(b.aiuti, 3);
     EXPECT_EQ(b.frasi(10, 3), "IL SECONDO TRAGUARDO E' VICINO....");
@@ -154,8 +154,8 @@ TEST(OpeningTest, SnapshotsShowTheLightOnTheLadder)
     // The rung's frame is drawn over its label.
     EXPECT_EQ(tk::sdl::pixel(shot.get(), b.Label1(3).Left / 15, (b.Label1(3).Top + 100) / 15), kFrame);
     // The logo is drawn: its centre is not the board's blue.
-    EXPECT_NE(tk::sdl::pixel(shot.get(), (b.Image1.Left + b.Image1.Width / 2) / 15, (b.Image1.Top + 1000) / 15),
-              kBoard);
+    EXPECT_NE(
+        tk::sdl::pixel(shot.get(), (b.Image1.Left + b.Image1.Width / 2) / 15, (b.Image1.Top + 1000) / 15), kBoard);
 }
 
 } // namespace

@@ -17,10 +17,9 @@ TEST(Phone, EachDrawNamesTheRightAnswerOrTheFirstWrongOneLeft)
         const char *when_right, *when_wrong;
         int last_right_ty;
     };
-    for (const Case& c :
-        { Case { 3, 2, {}, "C", "C", 9 }, Case { 5, 3, { 0, 1 }, "D", "D", 9 }, Case { 8, 0, {}, "A", "B", 8 },
-            Case { 6, 0, { 1, 2 }, "A", "D", 8 }, Case { 10, 2, {}, "C", "A", 8 }, Case { 14, 0, {}, "A", "B", 4 },
-            Case { 12, 3, { 0, 2 }, "D", "B", 4 }, Case { 15, 1, { 0, 3 }, "B", "C", 4 } }) {
+    for (const Case& c : {Case {3, 2, {}, "C", "C", 9}, Case {5, 3, {0, 1}, "D", "D", 9}, Case {8, 0, {}, "A", "B", 8},
+             Case {6, 0, {1, 2}, "A", "D", 8}, Case {10, 2, {}, "C", "A", 8}, Case {14, 0, {}, "A", "B", 4},
+             Case {12, 3, {0, 2}, "D", "B", 4}, Case {15, 1, {0, 3}, "B", "C", 4}}) {
         SCOPED_TRACE("level " + std::to_string(c.level));
         sim::Simulation s;
         Game& g = s.game();
@@ -31,14 +30,14 @@ TEST(Phone, EachDrawNamesTheRightAnswerOrTheFirstWrongOneLeft)
             seen.insert(g.Form4.ty);
             EXPECT_EQ(g.Form4.lett, g.Form4.ty <= c.last_right_ty ? c.when_right : c.when_wrong) << g.Form4.ty;
         }
-        std::set<int> every_draw = { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }, no_draw = { -1 };
+        std::set<int> every_draw = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, no_draw = {-1};
         EXPECT_EQ(seen, c.level <= 5 ? no_draw : every_draw);
     }
 }
 
 TEST(Phone, TheFriendIsRightNineTimesInTenThenOneInTwo)
 {
-    for (auto [level, low, high] : { std::tuple { 7, 0.87, 0.93 }, std::tuple { 13, 0.46, 0.54 } }) {
+    for (auto [level, low, high] : {std::tuple {7, 0.87, 0.93}, std::tuple {13, 0.46, 0.54}}) {
         sim::Simulation s;
         Game& g = s.game();
         set_question(g, level, 2);
@@ -75,10 +74,10 @@ TEST(Phone, EverySentenceOfEachBandCanBeDrawn)
         int level;
         std::string some, another; // '#' stands for the letter
     };
-    for (const Band& band : { Band { 2, "Come fai a non saperla? E' la #", "E' la #, ne sono sicuro" },
-             Band {
-                 6, "Spero sia la #, ma non posso dirti di esserne sicuro", "Dovrebbe essere la #, però ragionaci su" },
-             Band { 11, "Non so, sarà la #?!", "Non so, prova con la #, tuttavia è un gioco" } }) {
+    for (const Band& band :
+        {Band {2, "Come fai a non saperla? E' la #", "E' la #, ne sono sicuro"},
+            Band {6, "Spero sia la #, ma non posso dirti di esserne sicuro", "Dovrebbe essere la #, però ragionaci su"},
+            Band {11, "Non so, sarà la #?!", "Non so, prova con la #, tuttavia è un gioco"}}) {
         sim::Simulation s;
         Game& g = s.game();
         set_question(g, band.level, 1);
@@ -93,7 +92,7 @@ TEST(Phone, EverySentenceOfEachBandCanBeDrawn)
             heard.insert(g.Form4.Label1.Caption);
         }
         EXPECT_EQ(heard.size(), 10u) << "level " << band.level;
-        for (std::string sentence : { band.some, band.another }) {
+        for (std::string sentence : {band.some, band.another}) {
             sentence.replace(sentence.find('#'), 1, g.Form4.lett);
             EXPECT_TRUE(heard.count(sentence)) << sentence;
         }

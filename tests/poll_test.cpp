@@ -14,7 +14,7 @@ using Shares = std::array<int, 4>;
 
 Shares shares(Game& g)
 {
-    return { g.Form5.perc(1), g.Form5.perc(2), g.Form5.perc(3), g.Form5.perc(4) };
+    return {g.Form5.perc(1), g.Form5.perc(2), g.Form5.perc(3), g.Form5.perc(4)};
 }
 
 // How many segments of a bar are lit; they must be the lowest ones, joined into one bar.
@@ -31,7 +31,7 @@ int lit(const tk::ControlArray<tk::Shape, 25, 1>& bar)
 struct Band {
     int level, base, span;
 };
-constexpr std::array<Band, 3> kBands = { { { 4, 70, 30 }, { 9, 35, 20 }, { 15, 10, 40 } } };
+constexpr std::array<Band, 3> kBands = {{{4, 70, 30}, {9, 35, 20}, {15, 10, 40}}};
 
 } // namespace
 
@@ -44,7 +44,7 @@ TEST(Poll, SharesAddUpToAHundredWithTheRightAnswersShareFromItsBand)
     std::map<int, int> segments; // share -> lit segments, over every bar that rose
     for (const Band& band : kBands) {
         for (int right = 0; right <= 3; ++right) {
-            for (bool fifty : { false, true }) {
+            for (bool fifty : {false, true}) {
                 SCOPED_TRACE("level " + std::to_string(band.level) + ", right "
                     + kLetters[static_cast<std::size_t>(right)] + (fifty ? ", after a 50:50" : ""));
                 int wrong_left = right == 0 ? 1 : 0;
@@ -76,8 +76,8 @@ TEST(Poll, SharesAddUpToAHundredWithTheRightAnswersShareFromItsBand)
                     if (!reveal)
                         continue;
                     std::array<const tk::ControlArray<tk::Shape, 25, 1>*, 4> bars
-                        = { &p.Shape1, &p.Shape2, &p.Shape4, &p.Shape5 };
-                    std::array<const tk::Label*, 4> labels = { &p.Label2, &p.Label3, &p.Label4, &p.Label5 };
+                        = {&p.Shape1, &p.Shape2, &p.Shape4, &p.Shape5};
+                    std::array<const tk::Label*, 4> labels = {&p.Label2, &p.Label3, &p.Label4, &p.Label5};
                     for (std::size_t i = 0; i < 4; ++i) {
                         EXPECT_EQ(labels[i]->Caption, std::to_string(got[i]) + "%");
                         segments[got[i]] = lit(*bars[i]);
@@ -90,7 +90,7 @@ TEST(Poll, SharesAddUpToAHundredWithTheRightAnswersShareFromItsBand)
     }
     for (auto [share, lit_segments] : segments)
         EXPECT_EQ(lit_segments, share / 4) << share << " %";
-    for (int share : { 0, 3, 70, 99, 100 })
+    for (int share : {0, 3, 70, 99, 100})
         EXPECT_TRUE(segments.count(share)) << "no bar showed " << share << " %";
 }
 
@@ -100,8 +100,8 @@ TEST(Poll, TheRestGoesToTheWrongAnswersInOrder)
 {
     sim::Simulation s1, s2, s3;
     set_question(s1.game(), 3, 1); // right B, no 50:50
-    set_question(s2.game(), 13, 2, { 1, 3 }); // A (wrong) and C (right) left
-    set_question(s3.game(), 13, 0, { 1, 3 }); // A (right) and C (wrong) left
+    set_question(s2.game(), 13, 2, {1, 3}); // A (wrong) and C (right) left
+    set_question(s3.game(), 13, 0, {1, 3}); // A (right) and C (wrong) left
     std::set<int> c_after_right_first;
     for (int n = 0; n < 600; ++n) {
         reopen(s1.game(), s1.game().Form5);

@@ -28,9 +28,9 @@ std::string presentation(Board& b)
     int answers = 0;
     for (int i = 0; i <= 3; ++i)
         answers += b.Label6(i).Visible ? 1 : 0;
-    return b.Label4.Caption + "|" + (b.Line6.Visible ? "C" : "") + (b.Line9.Visible ? "P" : "") +
-           (b.Line12.Visible ? "A" : "") + "|" + (b.Label2.Caption.empty() ? "" : "Q") + std::to_string(answers) +
-           (b.Enabled ? "|on" : "|off");
+    return b.Label4.Caption + "|" + (b.Line6.Visible ? "C" : "") + (b.Line9.Visible ? "P" : "")
+        + (b.Line12.Visible ? "A" : "") + "|" + (b.Label2.Caption.empty() ? "" : "Q") + std::to_string(answers)
+        + (b.Enabled ? "|on" : "|off");
 }
 
 TEST(PresentationTest, TheHostRemindsAnnouncesAndAsksThenTheAnswersFollowEveryOneAndAHalfSeconds)
@@ -38,19 +38,15 @@ TEST(PresentationTest, TheHostRemindsAnnouncesAndAsksThenTheAnswersFollowEveryOn
     sim::Simulation s;
     Board& b = s.game().Form1;
     play_to_presentation(s);
-    Seen seen = watch(s, [&] { return presentation(b); }, 21000, s.now());
+    Seen seen = watch(
+        s, [&] { return presentation(b); }, 21000, s.now());
     std::string lead = std::string(b.frasi(1, b.qq));
-    EXPECT_EQ(seen, (Seen{{1500, "TI RICORDO CHE HAI TRE AIUTI....||0|off"},
-                          {3000, "L'AIUTO DEL COMPUTER....|C|0|off"},
-                          {4500, "L'AIUTO DA CASA....|P|0|off"},
-                          {6000, "E QUELLO DEL PUBBLICO....|A|0|off"},
-                          {8500, lead + "||0|off"},
-                          {11500, "DOMANDA DA 50 EURO||0|off"},
-                          {14500, "DOMANDA DA 50 EURO||Q0|off"},
-                          {16000, "DOMANDA DA 50 EURO||Q1|off"},
-                          {17500, "DOMANDA DA 50 EURO||Q2|off"},
-                          {19000, "DOMANDA DA 50 EURO||Q3|off"},
-                          {20500, "DOMANDA DA 50 EURO||Q4|on"}}));
+    EXPECT_EQ(seen,
+        (Seen {{1500, "TI RICORDO CHE HAI TRE AIUTI....||0|off"}, {3000, "L'AIUTO DEL COMPUTER....|C|0|off"},
+            {4500, "L'AIUTO DA CASA....|P|0|off"}, {6000, "E QUELLO DEL PUBBLICO....|A|0|off"},
+            {8500, lead + "||0|off"}, {11500, "DOMANDA DA 50 EURO||0|off"}, {14500, "DOMANDA DA 50 EURO||Q0|off"},
+            {16000, "DOMANDA DA 50 EURO||Q1|off"}, {17500, "DOMANDA DA 50 EURO||Q2|off"},
+            {19000, "DOMANDA DA 50 EURO||Q3|off"}, {20500, "DOMANDA DA 50 EURO||Q4|on"}}));
     EXPECT_EQ(b.conta, 1);
     EXPECT_TRUE(b.Timer6.Enabled && b.Label5.Enabled && b.Image2.Enabled && b.Image3.Enabled && b.Image4.Enabled);
 }
@@ -94,12 +90,11 @@ TEST(ChoiceTest, AHesitatingPlayerIsNudgedThreeTimesThenHearsTheValueOnceMoreUnl
         Board& b = s.game().Form1;
         play_to_question(s, 1);
         b.aiuti = static_cast<tk::Integer>(aiuti);
-        Seen seen = watch(s, [&] { return b.Label4.Caption + (b.Timer6.Enabled ? "" : "|off"); }, 40000, s.now());
-        Seen nudges{{9000, "SEI INDECISO?...."},
-                    {11000, "PROVA AD UTILIZZARE GLI AIUTI...."},
-                    {13000, "NE HAI ANCORA A DISPOSIZIONE 3"},
-                    {15000, "DOMANDA DA 50 EURO|off"}};
-        EXPECT_EQ(seen, aiuti ? nudges : (Seen{{1000, "DOMANDA DA 50 EURO|off"}}));
+        Seen seen = watch(
+            s, [&] { return b.Label4.Caption + (b.Timer6.Enabled ? "" : "|off"); }, 40000, s.now());
+        Seen nudges {{9000, "SEI INDECISO?...."}, {11000, "PROVA AD UTILIZZARE GLI AIUTI...."},
+            {13000, "NE HAI ANCORA A DISPOSIZIONE 3"}, {15000, "DOMANDA DA 50 EURO|off"}};
+        EXPECT_EQ(seen, aiuti ? nudges : (Seen {{1000, "DOMANDA DA 50 EURO|off"}}));
     }
 }
 
@@ -108,13 +103,19 @@ int built(FinalAnswer& f)
 {
     int n = 0;
     for (bool shown : {f.Shape1.Visible, f.Line1.Visible, f.Line3.Visible, f.Shape2.Visible, f.Line2.Visible,
-                       f.Shape3.Visible, f.Line4.Visible, f.Label1.Visible, f.Label2(0).Visible, f.Label2(1).Visible})
+             f.Shape3.Visible, f.Line4.Visible, f.Label1.Visible, f.Label2(0).Visible, f.Label2(1).Visible})
         n += shown ? 1 : 0;
     return n;
 }
 
-bool marked(Board& b, int i) { return b.Label3(i).BackColor == kOrange && b.Label3(i).ForeColor == kPurple; }
-bool plain(Board& b, int i) { return b.Label3(i).BackColor == kBoard && b.Label3(i).ForeColor == kWhite; }
+bool marked(Board& b, int i)
+{
+    return b.Label3(i).BackColor == kOrange && b.Label3(i).ForeColor == kPurple;
+}
+bool plain(Board& b, int i)
+{
+    return b.Label3(i).BackColor == kBoard && b.Label3(i).ForeColor == kWhite;
+}
 
 TEST(ChoiceTest, AChoiceIsMarkedTheWindowBuildsUpAndNoGivesTheBoardBackForAnotherChoice)
 {
@@ -129,9 +130,11 @@ TEST(ChoiceTest, AChoiceIsMarkedTheWindowBuildsUpAndNoGivesTheBoardBackForAnothe
     EXPECT_TRUE(marked(b, first) && plain(b, second) && !b.Enabled && !b.Timer6.Enabled);
     EXPECT_EQ(b.Label6(second).MousePointer, tk::kDefaultPointer);
     // One piece every 50 ms, with an idle third tick; "SI" at 500 ms, "NO" at 550 ms.
-    Seen seen = watch(s, [&] { return std::to_string(built(g.Form6)); }, 1000, s.now());
-    EXPECT_EQ(seen, (Seen{{50, "1"}, {100, "2"}, {200, "3"}, {250, "4"}, {300, "5"}, {350, "6"}, {400, "7"},
-                          {450, "8"}, {500, "9"}, {550, "10"}}));
+    Seen seen = watch(
+        s, [&] { return std::to_string(built(g.Form6)); }, 1000, s.now());
+    EXPECT_EQ(seen,
+        (Seen {{50, "1"}, {100, "2"}, {200, "3"}, {250, "4"}, {300, "5"}, {350, "6"}, {400, "7"}, {450, "8"},
+            {500, "9"}, {550, "10"}}));
     s.click("Form6", "Label2", 1);
     EXPECT_TRUE(!g.Form6.loaded() && b.Enabled && plain(b, first) && b.clic == 0);
     EXPECT_EQ(b.Label6(second).MousePointer, tk::kCustomPointer);

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using namespace testing_support;
@@ -15,11 +14,29 @@ using namespace testing_support;
 // The player hesitates through every nudge at question 1, takes a wrong answer back with "NO",
 // then answers right up to question 3 and wrong at question 4, until the ending takes over.
 const std::vector<std::string> kSteps = {
-    "wait 900", "click Form1.Image1", "until Form1.Timer6.Enabled=true", "wait 16000", "answer wrong", "wait 600",
-    "click Form6.Label2(1)", "answer right", "wait 600", "click Form6.Label2(0)", "until Form1.Timer6.Enabled=true",
-    "answer right", "wait 600", "click Form6.Label2(0)", "until Form1.Timer6.Enabled=true", "answer right",
-    "wait 600", "click Form6.Label2(0)", "until Form1.Timer6.Enabled=true", "answer wrong", "wait 600",
-    "click Form6.Label2(0)", "until Form1.Timer10.Enabled=true",
+    "wait 900",
+    "click Form1.Image1",
+    "until Form1.Timer6.Enabled=true",
+    "wait 16000",
+    "answer wrong",
+    "wait 600",
+    "click Form6.Label2(1)",
+    "answer right",
+    "wait 600",
+    "click Form6.Label2(0)",
+    "until Form1.Timer6.Enabled=true",
+    "answer right",
+    "wait 600",
+    "click Form6.Label2(0)",
+    "until Form1.Timer6.Enabled=true",
+    "answer right",
+    "wait 600",
+    "click Form6.Label2(0)",
+    "until Form1.Timer6.Enabled=true",
+    "answer wrong",
+    "wait 600",
+    "click Form6.Label2(0)",
+    "until Form1.Timer10.Enabled=true",
 };
 
 TEST(GoldenTest, QuestionsOneToFourKeepTheirTimingAndTexts)

@@ -78,9 +78,8 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
         return std::array<int, 2> {
             kLetterAt[static_cast<std::size_t>(letter)][0] + dx, kLetterAt[static_cast<std::size_t>(letter)][1] + dy};
     };
-    auto opened = [&](const char* title) {
-        return [&, title] { return bool(real_window::find_window(pid, title, 1)); };
-    };
+    auto opened
+        = [&](const char* title) { return [&, title] { return bool(real_window::find_window(pid, title, 1)); }; };
 
     // The final answer: A is marked orange while the window asks; closing it takes the mark back.
     auto [ax, ay] = at(0, 4300, 45);

@@ -15,8 +15,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kBoardW = 12345, kBoardH = 10965;   // Form1's client area, twips
-constexpr int kDialogW = 5070, kDialogH = 3285;   // Form2's
+constexpr int kBoardW = 12345, kBoardH = 10965; // Form1's client area, twips
+constexpr int kDialogW = 5070, kDialogH = 3285; // Form2's
 constexpr int kAbbandonaX = 480 + 2055 / 2, kAbbandonaY = 6720 + 375 / 2;
 constexpr int kSiX = 960 + 375 / 2, kSiY = 2280 + 375 / 2;
 
@@ -64,8 +64,8 @@ TEST(RealWindowTest, WalkingAwayAtQuestionOneEndsTheProgramByItself)
     }
     // "SI" takes clicks once the window has built itself up.
     bool confirmed = click_until(
-        *dialog, kDialogW, kDialogH, kSiX, kSiY,
-        [&] { return !real_window::find_window(pid, "Vuoi veramente", 1); }, 10s);
+        *dialog, kDialogW, kDialogH, kSiX, kSiY, [&] { return !real_window::find_window(pid, "Vuoi veramente", 1); },
+        10s);
     if (!confirmed) {
         stop();
         FAIL() << "\"SI\" never closed the walk-away window";

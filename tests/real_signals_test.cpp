@@ -141,7 +141,7 @@ TEST(RealSignalsTest, AMessageRefusedToAWindowJustClosedDoesNotEndTheShow)
             std::exit(3);
         ::Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
         XDestroyWindow(display, window);
-        XEvent e{};
+        XEvent e {};
         e.xclient.type = ClientMessage;
         e.xclient.window = window;
         e.xclient.format = 8;

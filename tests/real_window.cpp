@@ -216,8 +216,8 @@ std::optional<std::string> find_window(pid_t pid, const std::string& name, int t
 {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
     while (std::chrono::steady_clock::now() < end) {
-        std::string out = run("xdotool search --all --onlyvisible --pid " + std::to_string(pid) + " --name '" + name +
-                              "' 2>/dev/null | head -1");
+        std::string out = run("xdotool search --all --onlyvisible --pid " + std::to_string(pid) + " --name '" + name
+            + "' 2>/dev/null | head -1");
         if (!out.empty() && out.back() == '\n')
             out.pop_back();
         if (!out.empty())
@@ -263,8 +263,8 @@ std::pair<int, int> to_pixels(const std::string& window, int client_w, int clien
 void click_twips(const std::string& window, int client_w, int client_h, int x, int y)
 {
     auto [px, py] = to_pixels(window, client_w, client_h, x, y);
-    run("xdotool mousemove --window " + window + " " + std::to_string(px) + " " + std::to_string(py) +
-        " click 1 2>/dev/null");
+    run("xdotool mousemove --window " + window + " " + std::to_string(px) + " " + std::to_string(py)
+        + " click 1 2>/dev/null");
 }
 
 long pixel_twips(const std::string& window, int client_w, int client_h, int x, int y)
@@ -273,8 +273,8 @@ long pixel_twips(const std::string& window, int client_w, int client_h, int x, i
     // contents cannot be grabbed.
     auto [px, py] = to_pixels(window, client_w, client_h, x, y);
     Geometry g = window_geometry(window);
-    std::string out = run("import -window root -crop 1x1+" + std::to_string(g.x + px) + "+" + std::to_string(g.y + py) +
-                          " -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-Fa-f]\\{6\\}' | head -1");
+    std::string out = run("import -window root -crop 1x1+" + std::to_string(g.x + px) + "+" + std::to_string(g.y + py)
+        + " -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-Fa-f]\\{6\\}' | head -1");
     if (out.size() < 7)
         return -1;
     return std::strtol(out.c_str() + 1, nullptr, 16);

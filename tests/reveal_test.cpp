@@ -44,13 +44,13 @@ TEST(RevealTest, ARightAnswerIsAnnouncedBlinksAndClimbsOneRungThenTheNextQuestio
 
     // The first right answer of a game has one idle tick of 1 ms, and Timer9 one of 100 ms; the
     // board stays locked until the next question's answers stand.
-    Seen seen = watch(s, [&] { return verdict(b, right); }, 20802, si);
-    Seen expected{{2, "LA RISPOSTA E'....|#FF8000|off"}, {3002, "ESATTA!!!!|#FF8000|off"}};
+    Seen seen = watch(
+        s, [&] { return verdict(b, right); }, 20802, si);
+    Seen expected {{2, "LA RISPOSTA E'....|#FF8000|off"}, {3002, "ESATTA!!!!|#FF8000|off"}};
     add_blinks(expected, 3202, "ESATTA!!!!");
-    expected.insert(expected.end(), {{5802, "|#000040|off"},
-                                     {8802, std::string(b.frasi(2, b.qq)) + "|#000040|off"},
-                                     {11802, "DOMANDA DA 100 EURO|#000040|off"},
-                                     {20802, "DOMANDA DA 100 EURO|#000040|on"}});
+    expected.insert(expected.end(),
+        {{5802, "|#000040|off"}, {8802, std::string(b.frasi(2, b.qq)) + "|#000040|off"},
+            {11802, "DOMANDA DA 100 EURO|#000040|off"}, {20802, "DOMANDA DA 100 EURO|#000040|on"}});
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(b.conta, 2);
     EXPECT_EQ(b.Label1(0).BackColor, kGreen);
@@ -60,7 +60,8 @@ TEST(RevealTest, ARightAnswerIsAnnouncedBlinksAndClimbsOneRungThenTheNextQuestio
     right = right_position(g);
     choose_and_confirm(s, right);
     si = s.now();
-    seen = watch(s, [&] { return verdict(b, right); }, 5701, si);
+    seen = watch(
+        s, [&] { return verdict(b, right); }, 5701, si);
     expected = {{1, "LA RISPOSTA E'....|#FF8000|off"}, {3001, "ESATTA!!!!|#FF8000|off"}};
     add_blinks(expected, 3101, "ESATTA!!!!");
     expected.emplace_back(5701, "|#000040|off");
@@ -80,12 +81,14 @@ TEST(RevealTest, AWrongAnswerBlinksRedNamesTheRightLetterAndHandsOverToTheEnding
     play_to_question(s, 1);
     int wrong = wrong_position(g), right = right_position(g);
     choose_and_confirm(s, wrong);
-    Seen seen = watch(s, [&] { return verdict(b, wrong); }, 9902, s.now());
-    Seen expected{{2, "LA RISPOSTA E'....|#FF8000|off"}, {3002, "SBAGLIATA....|#FF8000|off"}};
+    Seen seen = watch(
+        s, [&] { return verdict(b, wrong); }, 9902, s.now());
+    Seen expected {{2, "LA RISPOSTA E'....|#FF8000|off"}, {3002, "SBAGLIATA....|#FF8000|off"}};
     for (int i = 0; i < 9; ++i) // red, orange, ..., red
         expected.emplace_back(3102 + 100 * i, "SBAGLIATA....|" + hex(i % 2 == 0 ? kRed : kOrange) + "|off");
-    expected.insert(expected.end(), {{6902, "LA RISPOSTA ESATTA....|#FF0000|off"},
-                                     {9902, "ERA LA LETTERA " + std::string(1, "ABCD"[right]) + "|#FF0000|off"}});
+    expected.insert(expected.end(),
+        {{6902, "LA RISPOSTA ESATTA....|#FF0000|off"},
+            {9902, "ERA LA LETTERA " + std::string(1, "ABCD"[right]) + "|#FF0000|off"}});
     EXPECT_EQ(seen, expected);
     EXPECT_TRUE(b.Timer10.Enabled && !b.Timer8.Enabled);
     EXPECT_TRUE(b.Label3(wrong).ForeColor == kPurple && b.Label3(right).BackColor == kBoard);

@@ -10,16 +10,16 @@
 namespace {
 
 struct TestControls {
-    tk::Label Front{.Width = 100, .Height = 100, .Caption = "front"};
-    tk::Label Back{.Width = 200, .Height = 200, .Caption = "back"};
-    tk::Shape Frame{.Width = 300, .Height = 300};
+    tk::Label Front {.Width = 100, .Height = 100, .Caption = "front"};
+    tk::Label Back {.Width = 200, .Height = 200, .Caption = "back"};
+    tk::Shape Frame {.Width = 300, .Height = 300};
 };
 
 // A window whose handlers write down what happened.
 class TestForm final : public tk::Form, public TestControls {
 public:
     TestForm(tk::Runtime& rt, std::vector<std::string>& log, const char* name = "Form9")
-        : tk::Form(rt, tk::FormDesign{name, "test", 3000, 3000})
+        : tk::Form(rt, tk::FormDesign {name, "test", 3000, 3000})
         , log_(log)
     {
     }
@@ -33,12 +33,20 @@ public:
     int loads = 0;
     int kept = 0; // a window variable
     std::function<void()> on_a, on_b;
-    tk::Timer A{*this, "A", 100, false, [this] { log_.push_back("A@" + std::to_string(runtime().now())); if (on_a) on_a(); }};
-    tk::Timer B{*this, "B", 100, false, [this] { log_.push_back("B@" + std::to_string(runtime().now())); if (on_b) on_b(); }};
+    tk::Timer A {*this, "A", 100, false, [this] {
+                     log_.push_back("A@" + std::to_string(runtime().now()));
+                     if (on_a)
+                         on_a();
+                 }};
+    tk::Timer B {*this, "B", 100, false, [this] {
+                     log_.push_back("B@" + std::to_string(runtime().now()));
+                     if (on_b)
+                         on_b();
+                 }};
 
 protected:
     void Form_Load() override { ++loads; }
-    void reset_controls() override { static_cast<TestControls&>(*this) = TestControls{}; }
+    void reset_controls() override { static_cast<TestControls&>(*this) = TestControls {}; }
 
 private:
     std::vector<std::string>& log_;
@@ -47,9 +55,9 @@ private:
 struct RuntimeTest : ::testing::Test {
     tk::ManualClock clock;
     tk::Random random;
-    tk::Runtime rt{clock, random};
+    tk::Runtime rt {clock, random};
     std::vector<std::string> log;
-    TestForm form{rt, log};
+    TestForm form {rt, log};
     void advance(tk::Millis t)
     {
         while (auto due = rt.next_due()) {
@@ -61,7 +69,10 @@ struct RuntimeTest : ::testing::Test {
         clock.set(t);
         rt.run_until(t);
     }
-    void show() { rt.dispatch([&] { form.Show(); }); }
+    void show()
+    {
+        rt.dispatch([&] { form.Show(); });
+    }
 };
 
 TEST_F(RuntimeTest, TimersTickEarliestFirstAndTiesInSchedulingOrder)
@@ -72,7 +83,7 @@ TEST_F(RuntimeTest, TimersTickEarliestFirstAndTiesInSchedulingOrder)
         form.A.Enabled = true;
     });
     advance(250);
-    EXPECT_EQ(log, (std::vector<std::string>{"B@100", "A@100", "B@200", "A@200"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"B@100", "A@100", "B@200", "A@200"}));
 }
 
 TEST_F(RuntimeTest, IntervalChangedInsideHandlerAppliesFromTheNextTickWithoutDrift)
@@ -81,7 +92,7 @@ TEST_F(RuntimeTest, IntervalChangedInsideHandlerAppliesFromTheNextTickWithoutDri
     form.on_a = [&] { form.A.Interval = 30; };
     rt.dispatch([&] { form.A.Enabled = true; });
     advance(200);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@100", "A@130", "A@160", "A@190"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"A@100", "A@130", "A@160", "A@190"}));
 }
 
 TEST_F(RuntimeTest, ReEnablingInsideItsOwnHandlerRestartsTheInterval)
@@ -97,7 +108,7 @@ TEST_F(RuntimeTest, ReEnablingInsideItsOwnHandlerRestartsTheInterval)
     };
     rt.dispatch([&] { form.A.Enabled = true; });
     advance(220);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@100", "A@150", "A@200"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"A@100", "A@150", "A@200"}));
 }
 
 TEST_F(RuntimeTest, DisabledTimerInsideAnotherHandlerDoesNotTick)
@@ -109,7 +120,7 @@ TEST_F(RuntimeTest, DisabledTimerInsideAnotherHandlerDoesNotTick)
         form.B.Enabled = true;
     });
     advance(150);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@100"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"A@100"}));
 }
 
 TEST_F(RuntimeTest, ReloadRestoresDesignControlsButKeepsVariables)
@@ -123,7 +134,7 @@ TEST_F(RuntimeTest, ReloadRestoresDesignControlsButKeepsVariables)
         form.Unload();
     });
     EXPECT_TRUE(rt.finished()); // nothing loaded after the handler: the program ends
-    tk::Runtime rt2{clock, random};
+    tk::Runtime rt2 {clock, random};
     std::vector<std::string> log2;
     TestForm other(rt2, log2);
     rt2.dispatch([&] {
@@ -154,7 +165,7 @@ TEST_F(RuntimeTest, UnloadStopsTimersAndAHandlerMayUnloadItsOwnWindow)
         form.B.Enabled = true;
     });
     advance(500);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@100"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"A@100"}));
     EXPECT_FALSE(rt.finished());
     rt.dispatch([&] { second.Unload(); });
     EXPECT_TRUE(rt.finished());
@@ -174,7 +185,7 @@ TEST_F(RuntimeTest, ClicksGoToTheTopmostVisibleLabelAndStopThereWhenDisabled)
     EXPECT_FALSE(rt.click_at(form, 150, 150));
     form.Enabled = true;
     EXPECT_FALSE(rt.click_at(form, 250, 250)); // only the shape lies there
-    EXPECT_EQ(log, (std::vector<std::string>{"Front", "Back", "Back"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"Front", "Back", "Back"}));
 }
 
 TEST_F(RuntimeTest, AStallReanchorsTimersInsteadOfFiringEveryMissedTick)
@@ -184,7 +195,7 @@ TEST_F(RuntimeTest, AStallReanchorsTimersInsteadOfFiringEveryMissedTick)
     clock.set(5000);
     rt.reanchor(5000, 1000);
     advance(5250);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@5000", "A@5100", "A@5200"}));
+    EXPECT_EQ(log, (std::vector<std::string> {"A@5000", "A@5100", "A@5200"}));
 }
 
 TEST(RandomTest, ReseedingTwiceInTheSameSecondGivesIndependentDraws)

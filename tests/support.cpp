@@ -45,8 +45,8 @@ std::string difference(const std::vector<std::string>& want, const std::vector<s
 
 } // namespace
 
-void expect_golden(const std::string& name, const std::vector<std::string>& steps,
-                   const std::function<void(Game&)>& check)
+void expect_golden(
+    const std::string& name, const std::vector<std::string>& steps, const std::function<void(Game&)>& check)
 {
     std::ostringstream trace;
     {

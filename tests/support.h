@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 #include <utility>
 #include <vector>
 
@@ -18,9 +17,9 @@ inline const char* kGolden = RUVANTIA_SOURCE_DIR "/tests/golden";
 // True when the board waits for the player's answer: the four answers stand and it takes clicks.
 inline bool board_waits(Game& g)
 {
-    return g.Form1.loaded() && g.Form1.Enabled && g.Form1.Label6(3).Visible && g.Form1.Label6(3).Enabled &&
-           !g.Form1.Timer5.Enabled && g.Form1.conta >= 1 && !g.Form6.loaded() && !g.Form2.loaded() &&
-           !g.Form4.loaded() && !g.Form5.loaded() && !g.Form1.Timer13.Enabled;
+    return g.Form1.loaded() && g.Form1.Enabled && g.Form1.Label6(3).Visible && g.Form1.Label6(3).Enabled
+        && !g.Form1.Timer5.Enabled && g.Form1.conta >= 1 && !g.Form6.loaded() && !g.Form2.loaded() && !g.Form4.loaded()
+        && !g.Form5.loaded() && !g.Form1.Timer13.Enabled;
 }
 
 // The position (0 to 3) of the right answer on the board, or -1.
@@ -93,7 +92,7 @@ std::string read_file(const std::string& path);
 // Plays the steps from program start at 12:00:00 with the trace on, and compares the trace line by
 // line with tests/golden/NAME.trace, showing where they part. With RUVANTIA_UPDATE_GOLDEN=1 set,
 // writes the file afresh instead. check() may look at the game once the steps have run.
-void expect_golden(const std::string& name, const std::vector<std::string>& steps,
-                   const std::function<void(Game&)>& check = nullptr);
+void expect_golden(
+    const std::string& name, const std::vector<std::string>& steps, const std::function<void(Game&)>& check = nullptr);
 
 } // namespace testing_support

@@ -11,7 +11,7 @@ using Millis = std::int64_t;
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual Millis now() const = 0;                // monotonic, from program start
+    virtual Millis now() const = 0; // monotonic, from program start
     virtual int seconds_since_midnight() const = 0; // local time of day
 };
 
@@ -23,10 +23,7 @@ public:
     {
     }
     Millis now() const override { return now_; }
-    int seconds_since_midnight() const override
-    {
-        return static_cast<int>((start_ + now_ / 1000) % 86400);
-    }
+    int seconds_since_midnight() const override { return static_cast<int>((start_ + now_ / 1000) % 86400); }
     void set(Millis t) { now_ = t; }
 
 private:

@@ -53,7 +53,7 @@ struct Shape {
     int Left = 0, Top = 0, Width = 0, Height = 0;
     Color BorderColor = 0x8080FF;
     Color BackColor = 0x000040;
-    int BackStyle = 0;   // 0 outline only, 1 filled with BackColor
+    int BackStyle = 0; // 0 outline only, 1 filled with BackColor
     int BorderWidth = 1; // the frames of the board's main boxes are drawn thicker (2)
     bool Visible = true;
 };
@@ -82,15 +82,13 @@ struct Picture {
 
 // A control array: controls of one name told apart by an index from First.
 // Indexing is always checked: a wrong index is a bug that must stop the show loudly.
-template <typename T, int N, int First = 0>
-class ControlArray {
+template <typename T, int N, int First = 0> class ControlArray {
 public:
     static constexpr int first = First;
     static constexpr int last = First + N - 1;
     static constexpr int size = N;
 
-    template <typename Make>
-    static ControlArray generate(Make make)
+    template <typename Make> static ControlArray generate(Make make)
     {
         ControlArray a;
         for (int i = 0; i < N; ++i)
@@ -113,12 +111,11 @@ private:
             index_out_of_range("control array", i);
         return static_cast<std::size_t>(i - First);
     }
-    std::array<T, N> items_{};
+    std::array<T, N> items_ {};
 };
 
 // A fixed table with the game's own index range (Lo..Hi), checked like the control arrays.
-template <typename T, int Lo, int Hi>
-class Table {
+template <typename T, int Lo, int Hi> class Table {
 public:
     T& operator()(int i) { return items_[slot(i)]; }
     const T& operator()(int i) const { return items_[slot(i)]; }
@@ -130,12 +127,11 @@ private:
             index_out_of_range("table", i);
         return static_cast<std::size_t>(i - Lo);
     }
-    std::array<T, Hi - Lo + 1> items_{};
+    std::array<T, Hi - Lo + 1> items_ {};
 };
 
 // A two-dimensional table, e.g. errate(q, k).
-template <typename T, int Lo1, int Hi1, int Lo2, int Hi2>
-class Table2 {
+template <typename T, int Lo1, int Hi1, int Lo2, int Hi2> class Table2 {
 public:
     T& operator()(int i, int j) { return rows_(i)(j); }
     const T& operator()(int i, int j) const { return rows_(i)(j); }

@@ -48,6 +48,6 @@ void Form::Unload()
     runtime_.form_unloaded(*this);
 }
 
-void Form::click(std::string_view, int) {}
+void Form::click(std::string_view, int) { }
 
 } // namespace tk

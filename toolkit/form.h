@@ -18,9 +18,9 @@ class Runtime;
 class Timer;
 
 struct FormDesign {
-    std::string_view name;  // "Form1"
+    std::string_view name; // "Form1"
     std::string_view title; // title bar text
-    int ClientWidth = 0;    // twips
+    int ClientWidth = 0; // twips
     int ClientHeight = 0;
     Color BackColor = 0x000040;
 };
@@ -36,8 +36,8 @@ public:
     bool Enabled = true;
     std::string Caption;
 
-    void Load();   // create it with its design-time controls and run Form_Load (no-op if loaded)
-    void Show();   // load if needed, show modelessly and bring to the front
+    void Load(); // create it with its design-time controls and run Form_Load (no-op if loaded)
+    void Show(); // load if needed, show modelessly and bring to the front
     void Unload(); // close it: controls gone, timers stopped; variables stay
 
     bool loaded() const { return loaded_; }
@@ -57,7 +57,7 @@ public:
     virtual void close_requested() { Unload(); }
 
 protected:
-    virtual void Form_Load() {}
+    virtual void Form_Load() { }
     virtual void reset_controls() = 0;
 
 private:

@@ -42,15 +42,13 @@ std::string key_of(std::string_view name, int index)
     return k;
 }
 
-template <typename F>
-struct PropertyWalker final : ControlVisitor {
+template <typename F> struct PropertyWalker final : ControlVisitor {
     F& f;
     explicit PropertyWalker(F& fn)
         : f(fn)
     {
     }
-    template <typename C>
-    void all(std::string_view name, int index, const C& c)
+    template <typename C> void all(std::string_view name, int index, const C& c)
     {
         for_each_property(c, [&](const Property& p) { f(name, index, p); });
     }
@@ -61,8 +59,7 @@ struct PropertyWalker final : ControlVisitor {
 };
 
 // Calls f(control name, index, Property) for every property of every control.
-template <typename F>
-void each_property(Form& form, F&& f)
+template <typename F> void each_property(Form& form, F&& f)
 {
     PropertyWalker<std::remove_reference_t<F>> v(f);
     form.visit_controls(v);
@@ -84,14 +81,14 @@ std::vector<std::pair<std::string, std::string>> properties_of(Form& form)
 namespace {
 
 template <typename Out>
-std::optional<std::string> find_property(Form& form, std::string_view control, int index, std::string_view property,
-                                         Out out)
+std::optional<std::string> find_property(
+    Form& form, std::string_view control, int index, std::string_view property, Out out)
 {
     if (control.empty()) {
         if (property == "Enabled")
             return std::string(form.Enabled ? "true" : "false");
         if (property == "Caption")
-            return out(Property{"Caption", Property::Kind::Text, 0, form.Caption});
+            return out(Property {"Caption", Property::Kind::Text, 0, form.Caption});
         return std::nullopt;
     }
     std::optional<std::string> found;
@@ -109,12 +106,10 @@ std::optional<std::string> read_property(Form& form, std::string_view control, i
     return find_property(form, control, index, property, [](const Property& p) { return format(p); });
 }
 
-std::optional<std::string> read_property_raw(Form& form, std::string_view control, int index,
-                                             std::string_view property)
+std::optional<std::string> read_property_raw(Form& form, std::string_view control, int index, std::string_view property)
 {
-    return find_property(form, control, index, property, [](const Property& p) {
-        return p.kind == Property::Kind::Text ? std::string(p.text) : format(p);
-    });
+    return find_property(form, control, index, property,
+        [](const Property& p) { return p.kind == Property::Kind::Text ? std::string(p.text) : format(p); });
 }
 
 std::optional<Rect> control_rect(Form& form, std::string_view control, int index)
@@ -126,15 +121,15 @@ std::optional<Rect> control_rect(Form& form, std::string_view control, int index
         void visit(std::string_view n, int i, Label& c) override
         {
             if (n == control && i == index)
-                r = Rect{c.Left, c.Top, c.Width, c.Height};
+                r = Rect {c.Left, c.Top, c.Width, c.Height};
         }
         void visit(std::string_view n, int i, Picture& c) override
         {
             if (n == control && i == index)
-                r = Rect{c.Left, c.Top, c.Width, c.Height};
+                r = Rect {c.Left, c.Top, c.Width, c.Height};
         }
-        void visit(std::string_view, int, Shape&) override {}
-        void visit(std::string_view, int, Line&) override {}
+        void visit(std::string_view, int, Shape&) override { }
+        void visit(std::string_view, int, Line&) override { }
     } v;
     v.control = control;
     v.index = index;

@@ -19,8 +19,8 @@ std::vector<std::pair<std::string, std::string>> properties_of(Form& form);
 std::optional<std::string> read_property(Form& form, std::string_view control, int index, std::string_view property);
 
 // The same value unquoted (for comparing captions exactly).
-std::optional<std::string> read_property_raw(Form& form, std::string_view control, int index,
-                                             std::string_view property);
+std::optional<std::string> read_property_raw(
+    Form& form, std::string_view control, int index, std::string_view property);
 
 // The rectangle (twips) of a label or picture, or nothing.
 struct Rect {

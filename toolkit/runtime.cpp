@@ -64,8 +64,7 @@ bool Runtime::run_next(Millis t)
 
 void Runtime::run_until(Millis t)
 {
-    while (run_next(t)) {
-    }
+    while (run_next(t)) { }
     if (t > now_)
         now_ = t;
 }
@@ -89,15 +88,15 @@ Hit Runtime::hit_test(Form& form, int x, int y) const
         void visit(std::string_view name, int index, Label& c) override
         {
             if (c.Visible && inside(x, y, c.Left, c.Top, c.Width, c.Height))
-                hit = Hit{name, index, c.Enabled, &c, nullptr};
+                hit = Hit {name, index, c.Enabled, &c, nullptr};
         }
         void visit(std::string_view name, int index, Picture& c) override
         {
             if (c.Visible && inside(x, y, c.Left, c.Top, c.Width, c.Height))
-                hit = Hit{name, index, c.Enabled, nullptr, &c};
+                hit = Hit {name, index, c.Enabled, nullptr, &c};
         }
-        void visit(std::string_view, int, Shape&) override {}
-        void visit(std::string_view, int, Line&) override {}
+        void visit(std::string_view, int, Shape&) override { }
+        void visit(std::string_view, int, Line&) override { }
     } finder;
     finder.x = x;
     finder.y = y;

@@ -20,12 +20,12 @@ namespace tk {
 class RuntimeObserver {
 public:
     virtual ~RuntimeObserver() = default;
-    virtual void before_change() {} // something is about to be recorded: settle pending diffs
-    virtual void form_loaded(Form&) {}
-    virtual void form_shown(Form&) {}
-    virtual void form_unloaded(Form&) {}
+    virtual void before_change() { } // something is about to be recorded: settle pending diffs
+    virtual void form_loaded(Form&) { }
+    virtual void form_shown(Form&) { }
+    virtual void form_unloaded(Form&) { }
     virtual void timer_changed(Timer&, std::string_view property) { (void)property; }
-    virtual void handler_done() {}
+    virtual void handler_done() { }
 };
 
 // What a point of a window hits: the topmost visible label or picture there.
@@ -72,8 +72,7 @@ public:
     // The player closes a window from its title bar.
     void close(Form& form);
     // Run any piece of game code as one handler (start-up, tests).
-    template <typename F>
-    void dispatch(F&& f)
+    template <typename F> void dispatch(F&& f)
     {
         if (finished_)
             return;

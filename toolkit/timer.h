@@ -52,8 +52,8 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    EnabledProperty Enabled{*this};
-    IntervalProperty Interval{*this};
+    EnabledProperty Enabled {*this};
+    IntervalProperty Interval {*this};
 
     std::string_view name() const { return name_; }
     Form& owner() const { return owner_; }
@@ -66,7 +66,7 @@ private:
     void set_enabled(bool on);
     void set_interval(int ms);
     void reset_to_design(); // on load: design interval, design enabled state
-    void stop();            // on unload
+    void stop(); // on unload
 
     Form& owner_;
     std::string_view name_;
@@ -74,7 +74,7 @@ private:
     bool design_enabled_;
     std::function<void()> handler_;
     Millis due_ = 0;
-    std::uint64_t order_ = 0;      // scheduling order: ties run first-scheduled first
+    std::uint64_t order_ = 0; // scheduling order: ties run first-scheduled first
     std::uint64_t generation_ = 0; // bumped by every enable/disable, so a tick knows it was restarted
 };
 

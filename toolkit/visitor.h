@@ -17,8 +17,7 @@ public:
     virtual void visit(std::string_view name, int index, Picture&) = 0;
 };
 
-template <typename T>
-void visit(ControlVisitor& v, std::string_view name, T& control)
+template <typename T> void visit(ControlVisitor& v, std::string_view name, T& control)
 {
     v.visit(name, -1, control);
 }
@@ -41,62 +40,58 @@ struct Property {
 
 std::string format(const Property&);
 
-template <typename F>
-void for_each_property(const Label& c, F&& f)
+template <typename F> void for_each_property(const Label& c, F&& f)
 {
     using K = Property::Kind;
-    f(Property{"Caption", K::Text, 0, c.Caption});
-    f(Property{"Visible", K::Bool, c.Visible, {}});
-    f(Property{"Enabled", K::Bool, c.Enabled, {}});
-    f(Property{"BackColor", K::Color, c.BackColor, {}});
-    f(Property{"ForeColor", K::Color, c.ForeColor, {}});
-    f(Property{"BackStyle", K::Int, c.BackStyle, {}});
-    f(Property{"MousePointer", K::Int, c.MousePointer, {}});
-    f(Property{"ToolTipText", K::Text, 0, c.ToolTipText});
-    f(Property{"Left", K::Int, c.Left, {}});
-    f(Property{"Top", K::Int, c.Top, {}});
-    f(Property{"Width", K::Int, c.Width, {}});
-    f(Property{"Height", K::Int, c.Height, {}});
+    f(Property {"Caption", K::Text, 0, c.Caption});
+    f(Property {"Visible", K::Bool, c.Visible, {}});
+    f(Property {"Enabled", K::Bool, c.Enabled, {}});
+    f(Property {"BackColor", K::Color, c.BackColor, {}});
+    f(Property {"ForeColor", K::Color, c.ForeColor, {}});
+    f(Property {"BackStyle", K::Int, c.BackStyle, {}});
+    f(Property {"MousePointer", K::Int, c.MousePointer, {}});
+    f(Property {"ToolTipText", K::Text, 0, c.ToolTipText});
+    f(Property {"Left", K::Int, c.Left, {}});
+    f(Property {"Top", K::Int, c.Top, {}});
+    f(Property {"Width", K::Int, c.Width, {}});
+    f(Property {"Height", K::Int, c.Height, {}});
 }
 
-template <typename F>
-void for_each_property(const Shape& c, F&& f)
+template <typename F> void for_each_property(const Shape& c, F&& f)
 {
     using K = Property::Kind;
-    f(Property{"Visible", K::Bool, c.Visible, {}});
-    f(Property{"BackColor", K::Color, c.BackColor, {}});
-    f(Property{"BorderColor", K::Color, c.BorderColor, {}});
-    f(Property{"BackStyle", K::Int, c.BackStyle, {}});
-    f(Property{"Left", K::Int, c.Left, {}});
-    f(Property{"Top", K::Int, c.Top, {}});
-    f(Property{"Width", K::Int, c.Width, {}});
-    f(Property{"Height", K::Int, c.Height, {}});
+    f(Property {"Visible", K::Bool, c.Visible, {}});
+    f(Property {"BackColor", K::Color, c.BackColor, {}});
+    f(Property {"BorderColor", K::Color, c.BorderColor, {}});
+    f(Property {"BackStyle", K::Int, c.BackStyle, {}});
+    f(Property {"Left", K::Int, c.Left, {}});
+    f(Property {"Top", K::Int, c.Top, {}});
+    f(Property {"Width", K::Int, c.Width, {}});
+    f(Property {"Height", K::Int, c.Height, {}});
 }
 
-template <typename F>
-void for_each_property(const Line& c, F&& f)
+template <typename F> void for_each_property(const Line& c, F&& f)
 {
     using K = Property::Kind;
-    f(Property{"Visible", K::Bool, c.Visible, {}});
-    f(Property{"BorderColor", K::Color, c.BorderColor, {}});
-    f(Property{"X1", K::Int, c.X1, {}});
-    f(Property{"Y1", K::Int, c.Y1, {}});
-    f(Property{"X2", K::Int, c.X2, {}});
-    f(Property{"Y2", K::Int, c.Y2, {}});
+    f(Property {"Visible", K::Bool, c.Visible, {}});
+    f(Property {"BorderColor", K::Color, c.BorderColor, {}});
+    f(Property {"X1", K::Int, c.X1, {}});
+    f(Property {"Y1", K::Int, c.Y1, {}});
+    f(Property {"X2", K::Int, c.X2, {}});
+    f(Property {"Y2", K::Int, c.Y2, {}});
 }
 
-template <typename F>
-void for_each_property(const Picture& c, F&& f)
+template <typename F> void for_each_property(const Picture& c, F&& f)
 {
     using K = Property::Kind;
-    f(Property{"Visible", K::Bool, c.Visible, {}});
-    f(Property{"Enabled", K::Bool, c.Enabled, {}});
-    f(Property{"MousePointer", K::Int, c.MousePointer, {}});
-    f(Property{"ToolTipText", K::Text, 0, c.ToolTipText});
-    f(Property{"Left", K::Int, c.Left, {}});
-    f(Property{"Top", K::Int, c.Top, {}});
-    f(Property{"Width", K::Int, c.Width, {}});
-    f(Property{"Height", K::Int, c.Height, {}});
+    f(Property {"Visible", K::Bool, c.Visible, {}});
+    f(Property {"Enabled", K::Bool, c.Enabled, {}});
+    f(Property {"MousePointer", K::Int, c.MousePointer, {}});
+    f(Property {"ToolTipText", K::Text, 0, c.ToolTipText});
+    f(Property {"Left", K::Int, c.Left, {}});
+    f(Property {"Top", K::Int, c.Top, {}});
+    f(Property {"Width", K::Int, c.Width, {}});
+    f(Property {"Height", K::Int, c.Height, {}});
 }
 
 } // namespace tk

@@ -7,29 +7,29 @@ using namespace colors;
 
 WalkAwayControls::WalkAwayControls()
 {
-    tk::Typeface bold18{"MS Sans Serif", 18, true};
-    Shape1 = tk::Shape{120, 240, 4815, 1215, kFrame, kBoard, 0, 2, false};
-    Label1 = tk::Label{600, 480, 3735, 855, "VUOI FINIRE QUI LA TUA AVVENTURA?", kBoard, kRungText, 1,
-                       tk::Align::Center, false, true, tk::kDefaultPointer, "", tk::Typeface{"MS Sans Serif", 13.5, true}};
-    Line1 = tk::Line{2520, 1440, 2520, 2520, kFrame, 1, false};
-    Line2 = tk::Line{3360, 2520, 1680, 2520, kFrame, 1, false};
-    Shape2 = tk::Shape{600, 2160, 1095, 615, kFrame, kBoard, 0, 2, false};
-    Shape3 = tk::Shape{3360, 2160, 1095, 615, kFrame, kBoard, 0, 2, false};
-    Label2 = tk::Label{960, 2280, 375, 375, "SI", kBoard, kGreen, 1, tk::Align::Left, false, true,
-                       tk::kCustomPointer, "", bold18};
-    Label3 = tk::Label{3600, 2280, 615, 495, "NO", kBoard, kGreen, 1, tk::Align::Center, false, true,
-                       tk::kCustomPointer, "", bold18};
+    tk::Typeface bold18 {"MS Sans Serif", 18, true};
+    Shape1 = tk::Shape {120, 240, 4815, 1215, kFrame, kBoard, 0, 2, false};
+    Label1 = tk::Label {600, 480, 3735, 855, "VUOI FINIRE QUI LA TUA AVVENTURA?", kBoard, kRungText, 1,
+        tk::Align::Center, false, true, tk::kDefaultPointer, "", tk::Typeface {"MS Sans Serif", 13.5, true}};
+    Line1 = tk::Line {2520, 1440, 2520, 2520, kFrame, 1, false};
+    Line2 = tk::Line {3360, 2520, 1680, 2520, kFrame, 1, false};
+    Shape2 = tk::Shape {600, 2160, 1095, 615, kFrame, kBoard, 0, 2, false};
+    Shape3 = tk::Shape {3360, 2160, 1095, 615, kFrame, kBoard, 0, 2, false};
+    Label2 = tk::Label {
+        960, 2280, 375, 375, "SI", kBoard, kGreen, 1, tk::Align::Left, false, true, tk::kCustomPointer, "", bold18};
+    Label3 = tk::Label {
+        3600, 2280, 615, 495, "NO", kBoard, kGreen, 1, tk::Align::Center, false, true, tk::kCustomPointer, "", bold18};
 }
 
 WalkAway::WalkAway(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign{"Form2", "Vuoi veramente abbandonare?", 5070, 3285, kBoard})
+    : tk::Form(g.runtime, tk::FormDesign {"Form2", "Vuoi veramente abbandonare?", 5070, 3285, kBoard})
     , game(g)
 {
 }
 
 void WalkAway::reset_controls()
 {
-    static_cast<WalkAwayControls&>(*this) = WalkAwayControls{};
+    static_cast<WalkAwayControls&>(*this) = WalkAwayControls {};
 }
 
 // Back to front. The frames lie over the labels, so that the opaque "NO", which reaches down to

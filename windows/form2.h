@@ -20,7 +20,7 @@ public:
 
     tk::Integer fase = 0; // build-up step, kept across openings
 
-    tk::Timer Timer1{*this, "Timer1", 50, false, [this] { Timer1_Timer(); }};
+    tk::Timer Timer1 {*this, "Timer1", 50, false, [this] { Timer1_Timer(); }};
 
     void Timer1_Timer();
     void Label2_Click();

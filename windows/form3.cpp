@@ -12,20 +12,20 @@ namespace {
 
 tk::Shape lamp(int left, int top)
 {
-    return tk::Shape{left, top, 375, 375, kWhite, kBoard, 1, 1, false};
+    return tk::Shape {left, top, 375, 375, kWhite, kBoard, 1, 1, false};
 }
 
 tk::Label credit(int left, int top, int width, int height, const char* text, tk::Color color, double size)
 {
-    return tk::Label{left, top, width, height, text, kBoard, color, 0, tk::Align::Center, false, true,
-                     tk::kDefaultPointer, "", tk::Typeface{"Times New Roman", size, true}};
+    return tk::Label {left, top, width, height, text, kBoard, color, 0, tk::Align::Center, false, true,
+        tk::kDefaultPointer, "", tk::Typeface {"Times New Roman", size, true}};
 }
 
 } // namespace
 
 GoodbyeControls::GoodbyeControls()
 {
-    Shape1 = tk::Shape{1200, 960, 7215, 7335, kFrame, kBoard, 1, 1, true};
+    Shape1 = tk::Shape {1200, 960, 7215, 7335, kFrame, kBoard, 1, 1, true};
     // The outer ring starts at the top-left corner and runs down the left edge, along the
     // bottom, up the right edge and back along the top.
     Shape2 = tk::ControlArray<tk::Shape, 100>::generate([](int k) {
@@ -53,8 +53,8 @@ GoodbyeControls::GoodbyeControls()
     // SPECIAL THANKS / TO / TOLVARENA / BRUSILDE, one letter per label.
     Label5 = tk::ControlArray<tk::Label, 32>::generate([](int k) {
         static constexpr std::string_view letters = "SPECIALTHANKSTOTOLVARENABRUSILDE";
-        static constexpr std::array<tk::Color, 7> colours = {0x00FFFF, 0xFF0000, 0xFFFF00, 0xFF80FF,
-                                                             0xFFFFFF, 0x00FF00, 0xFFC0C0};
+        static constexpr std::array<tk::Color, 7> colours
+            = {0x00FFFF, 0xFF0000, 0xFFFF00, 0xFF80FF, 0xFFFFFF, 0x00FF00, 0xFFC0C0};
         int top = 0, left = 0;
         if (k <= 6) {
             top = 2400, left = 1320 + 480 * k;
@@ -67,21 +67,21 @@ GoodbyeControls::GoodbyeControls()
         } else {
             top = 6000, left = 2880 + 480 * (k - 24);
         }
-        return tk::Label{left, top, 495, 615, std::string(1, letters[static_cast<std::size_t>(k)]), kBoard,
-                         colours[static_cast<std::size_t>(k % 7)], 1, tk::Align::Center, false, true,
-                         tk::kDefaultPointer, "", tk::Typeface{"Bermuda Solid", 21.75, true, true}};
+        return tk::Label {left, top, 495, 615, std::string(1, letters[static_cast<std::size_t>(k)]), kBoard,
+            colours[static_cast<std::size_t>(k % 7)], 1, tk::Align::Center, false, true, tk::kDefaultPointer, "",
+            tk::Typeface {"Bermuda Solid", 21.75, true, true}};
     });
 }
 
 Goodbye::Goodbye(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign{"Form3", "CIAO!", 9630, 9615, kBoard})
+    : tk::Form(g.runtime, tk::FormDesign {"Form3", "CIAO!", 9630, 9615, kBoard})
     , game(g)
 {
 }
 
 void Goodbye::reset_controls()
 {
-    static_cast<GoodbyeControls&>(*this) = GoodbyeControls{};
+    static_cast<GoodbyeControls&>(*this) = GoodbyeControls {};
 }
 
 void Goodbye::visit_controls(tk::ControlVisitor& v)

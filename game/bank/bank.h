@@ -11,8 +11,8 @@
 namespace bank {
 
 struct Question {
-    std::string_view domanda;             // the question, no leading blanks
-    std::string_view giusta;              // the right answer
+    std::string_view domanda; // the question, no leading blanks
+    std::string_view giusta; // the right answer
     std::array<std::string_view, 3> errate; // the three wrong answers, in pool order
 };
 

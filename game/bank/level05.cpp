@@ -3,6 +3,7 @@
 
 namespace bank {
 
+// clang-format off: one question a line reads best in a quiz bank.
 const Pool kLevel05 = {{
     {"Qual è la capitale del Canada?", "Ottawa", {"Toronto", "Montréal", "Vancouver"}},
     {"Quale catena montuosa segna il confine tra Europa e Asia?", "Urali", {"Carpazi", "Balcani", "Pirenei"}},
@@ -12,18 +13,28 @@ const Pool kLevel05 = {{
     {"Il Barolo è un famosissimo vino prodotto in quale regione?", "Piemonte", {"Lombardia", "Veneto", "Toscana"}},
     {"Chi è l'autore del romanzo ''Moby Dick''?", "Herman Melville", {"Mark Twain", "Jack London", "Edgar Allan Poe"}},
     {"Come si chiamava la donna amata e cantata da Dante?", "Beatrice", {"Laura", "Fiammetta", "Silvia"}},
-    {"Claude Monet fu tra i fondatori di quale movimento pittorico?", "Impressionismo", {"Cubismo", "Futurismo", "Espressionismo"}},
+    {"Claude Monet fu tra i fondatori di quale movimento pittorico?", "Impressionismo",
+        {"Cubismo", "Futurismo", "Espressionismo"}},
     {"Chi dipinse ''Guernica''?", "Pablo Picasso", {"Salvador Dalí", "Joan Miró", "Henri Matisse"}},
-    {"Qual è, all'incirca, la velocità della luce nel vuoto?", "300.000 km/s", {"30.000 km/s", "150.000 km/s", "3.000.000 km/s"}},
-    {"Chi scoprì la penicillina nel 1928?", "Alexander Fleming", {"Louis Pasteur", "Robert Koch", "Rita Levi-Montalcini"}},
+    {"Qual è, all'incirca, la velocità della luce nel vuoto?", "300.000 km/s",
+        {"30.000 km/s", "150.000 km/s", "3.000.000 km/s"}},
+    {"Chi scoprì la penicillina nel 1928?", "Alexander Fleming",
+        {"Louis Pasteur", "Robert Koch", "Rita Levi-Montalcini"}},
     {"Qual è l'osso più lungo del corpo umano?", "Femore", {"Tibia", "Omero", "Perone"}},
     {"Quale nazionale vinse il primo Mondiale di calcio, nel 1930?", "Uruguay", {"Argentina", "Brasile", "Italia"}},
-    {"Su quale circuito si corre tradizionalmente il Gran Premio d'Italia di F1?", "Monza", {"Mugello", "Misano", "Vallelunga"}},
-    {"Chi ha diretto il film ''Il padrino'' del 1972?", "Francis Ford Coppola", {"Martin Scorsese", "Steven Spielberg", "Brian De Palma"}},
-    {"Chi ha diretto il film ''Nuovo Cinema Paradiso''?", "Giuseppe Tornatore", {"Gabriele Salvatores", "Paolo Sorrentino", "Ettore Scola"}},
-    {"Chi compose la colonna sonora di ''Per un pugno di dollari''?", "Ennio Morricone", {"Nino Rota", "Nicola Piovani", "Riz Ortolani"}},
-    {"Chi compose l'opera ''Il barbiere di Siviglia'' andata in scena nel 1816?", "Gioachino Rossini", {"Vincenzo Bellini", "Giacomo Puccini", "Gaetano Donizetti"}},
-    {"Quale cantautore ha scritto ''La donna cannone''?", "Francesco De Gregori", {"Lucio Dalla", "Fabrizio De André", "Francesco Guccini"}},
+    {"Su quale circuito si corre tradizionalmente il Gran Premio d'Italia di F1?", "Monza",
+        {"Mugello", "Misano", "Vallelunga"}},
+    {"Chi ha diretto il film ''Il padrino'' del 1972?", "Francis Ford Coppola",
+        {"Martin Scorsese", "Steven Spielberg", "Brian De Palma"}},
+    {"Chi ha diretto il film ''Nuovo Cinema Paradiso''?", "Giuseppe Tornatore",
+        {"Gabriele Salvatores", "Paolo Sorrentino", "Ettore Scola"}},
+    {"Chi compose la colonna sonora di ''Per un pugno di dollari''?", "Ennio Morricone",
+        {"Nino Rota", "Nicola Piovani", "Riz Ortolani"}},
+    {"Chi compose l'opera ''Il barbiere di Siviglia'' andata in scena nel 1816?", "Gioachino Rossini",
+        {"Vincenzo Bellini", "Giacomo Puccini", "Gaetano Donizetti"}},
+    {"Quale cantautore ha scritto ''La donna cannone''?", "Francesco De Gregori",
+        {"Lucio Dalla", "Fabrizio De André", "Francesco Guccini"}},
 }};
+// clang-format on
 
 } // namespace bank

@@ -17,10 +17,10 @@ namespace tk::sdl {
 
 namespace {
 
-constexpr Uint64 kFrameMs = 16;     // at most one redraw per display frame
+constexpr Uint64 kFrameMs = 16; // at most one redraw per display frame
 constexpr double kRedrawMarginMs = 0.5; // a redraw must end this long before the next tick
-constexpr Uint64 kTooltipMs = 600;  // a still pointer shows the tooltip after this
-constexpr Millis kStallMs = 1000;   // timers further behind than this are re-anchored
+constexpr Uint64 kTooltipMs = 600; // a still pointer shows the tooltip after this
+constexpr Millis kStallMs = 1000; // timers further behind than this are re-anchored
 
 SDL_Surface* rasterise(std::string_view name, int w, int h)
 {
@@ -50,8 +50,7 @@ struct Hasher final : ControlVisitor {
             add(static_cast<std::uint64_t>(static_cast<unsigned char>(c)));
         add(0xFFu);
     }
-    template <typename C>
-    void all(const C& c)
+    template <typename C> void all(const C& c)
     {
         for_each_property(c, [&](const Property& p) {
             if (p.kind == Property::Kind::Text)
@@ -104,8 +103,7 @@ std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "ruvantia", 0);
     tolerate_messages_to_closed_windows();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "ruvantia: needs a graphical display, and none could be opened (%s)\n",
-                     SDL_GetError());
+        std::fprintf(stderr, "ruvantia: needs a graphical display, and none could be opened (%s)\n", SDL_GetError());
         return nullptr;
     }
     std::string_view current = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
@@ -155,7 +153,7 @@ Backend::~Backend()
 void Backend::choose_scale()
 {
     constexpr double board_w = 12345 / 15.0, board_h = 10965 / 15.0;
-    SDL_Rect usable{0, 0, 1024, 768};
+    SDL_Rect usable {0, 0, 1024, 768};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
         SDL_GetDisplayBounds(0, &usable);
     float hdpi = 0;
@@ -174,7 +172,8 @@ Viewport Backend::viewport(const Window& w) const
     SDL_GetRendererOutputSize(w.renderer, &ow, &oh);
     double cw = w.form->design().ClientWidth / 15.0, ch = w.form->design().ClientHeight / 15.0;
     double s = std::min(ow / cw, oh / ch);
-    return Viewport{s, static_cast<int>(std::lround((ow - cw * s) / 2)), static_cast<int>(std::lround((oh - ch * s) / 2))};
+    return Viewport {
+        s, static_cast<int>(std::lround((ow - cw * s) / 2)), static_cast<int>(std::lround((oh - ch * s) / 2))};
 }
 
 // The board opens centred; the dialogs open over the top of the board so that the question and
@@ -195,7 +194,7 @@ void Backend::place(Window& w)
     Viewport v = viewport(it->second);
     int x = bx + (bw - width) / 2;
     int y = by + v.py(1320);
-    SDL_Rect usable{0, 0, 0, 0};
+    SDL_Rect usable {0, 0, 0, 0};
     if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0) {
         x = std::clamp(x, usable.x, std::max(usable.x, usable.x + usable.w - width));
         y = std::clamp(y, usable.y + 24, std::max(usable.y + 24, usable.y + usable.h - height));
@@ -227,7 +226,7 @@ void Backend::sync_windows()
         Window win;
         win.form = form;
         win.window = SDL_CreateWindow(form->Caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, w, h,
-                                      SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+            SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
         if (!win.window) {
             std::fprintf(stderr, "ruvantia: cannot open a window: %s\n", SDL_GetError());
             continue;
@@ -437,8 +436,8 @@ bool Backend::run_until(const std::function<bool()>& stop, std::optional<Millis>
                     w.dirty = true;
                 }
             }
-            if (!tip_shown_ && !hover_tip_.empty() && hover_form_ == form &&
-                SDL_GetTicks64() >= hover_since_ + kTooltipMs) {
+            if (!tip_shown_ && !hover_tip_.empty() && hover_form_ == form
+                && SDL_GetTicks64() >= hover_since_ + kTooltipMs) {
                 tip_shown_ = true;
                 w.dirty = true;
             }

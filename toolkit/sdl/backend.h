@@ -47,9 +47,9 @@ private:
         std::unique_ptr<Painter> painter;
         std::uint64_t drawn_hash = 0;
         bool dirty = true;
-        Uint64 next_frame = 0;      // the earliest moment of the next redraw: one per display frame
-        double redraw_ms = 0;       // what its last redraws took (the longest, fading)
-        double held_until = 0;      // a redraw waits for a tick due at this moment
+        Uint64 next_frame = 0; // the earliest moment of the next redraw: one per display frame
+        double redraw_ms = 0; // what its last redraws took (the longest, fading)
+        double held_until = 0; // a redraw waits for a tick due at this moment
         bool pressed = false;
     };
     void sync_windows();

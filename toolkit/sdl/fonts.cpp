@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 #include <cstdio>
 #include <strings.h>
+#include <vector>
 
 namespace tk::sdl {
 
@@ -17,7 +17,7 @@ namespace {
 // face falls back to a festive bold italic display face.
 std::vector<std::string> candidates(std::string_view family)
 {
-    std::vector<std::string> out{std::string(family)};
+    std::vector<std::string> out {std::string(family)};
     if (family == "MS Sans Serif")
         out.insert(out.end(), {"Arial", "Liberation Sans"});
     else if (family == "Times New Roman")
@@ -43,8 +43,8 @@ std::string exact_match(const std::string& family, bool bold, bool italic, bool 
     if (match) {
         FcChar8* found_family = nullptr;
         FcChar8* path = nullptr;
-        bool same = FcPatternGetString(match, FC_FAMILY, 0, &found_family) == FcResultMatch &&
-                    strcasecmp(reinterpret_cast<const char*>(found_family), family.c_str()) == 0;
+        bool same = FcPatternGetString(match, FC_FAMILY, 0, &found_family) == FcResultMatch
+            && strcasecmp(reinterpret_cast<const char*>(found_family), family.c_str()) == 0;
         if ((same || accept_any) && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
             file = reinterpret_cast<const char*>(path);
         FcPatternDestroy(match);
@@ -108,7 +108,7 @@ TTF_Font* Fonts::get(const Typeface& font, int pixels)
         static bool warned = false;
         if (!warned)
             std::fprintf(stderr, "ruvantia: no usable font for \"%.*s\"; texts cannot be shown\n",
-                         static_cast<int>(font.Name.size()), font.Name.data());
+                static_cast<int>(font.Name.size()), font.Name.data());
         warned = true;
     }
     faces_[key] = face;

@@ -23,7 +23,7 @@ int Viewport::py(int twips) const
 SDL_Rect Viewport::rect(int left, int top, int width, int height) const
 {
     int x0 = px(left), y0 = py(top);
-    return SDL_Rect{x0, y0, px(left + width) - x0, py(top + height) - y0};
+    return SDL_Rect {x0, y0, px(left + width) - x0, py(top + height) - y0};
 }
 
 int Viewport::twips_x(int pixel) const
@@ -40,7 +40,7 @@ namespace {
 
 SDL_Color sdl_color(Color c)
 {
-    return SDL_Color{static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c), 255};
+    return SDL_Color {static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c), 255};
 }
 
 Color mix(Color a, Color b)
@@ -75,7 +75,8 @@ std::vector<std::string> wrap(TTF_Font* face, const std::string& text, int width
             first = false;
         } else {
             std::string candidate = current + " " + word;
-            if (word.empty() || text_width(face, candidate) <= width || current.find_first_not_of(' ') == std::string::npos)
+            if (word.empty() || text_width(face, candidate) <= width
+                || current.find_first_not_of(' ') == std::string::npos)
                 current = candidate;
             else {
                 lines.push_back(current);
@@ -160,8 +161,8 @@ void Painter::trim_caches(Uint64 paint_start)
 
 void Painter::fill(const SDL_Rect& r, Color c)
 {
-    SDL_SetRenderDrawColor(renderer_, static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c),
-                           255);
+    SDL_SetRenderDrawColor(
+        renderer_, static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c), 255);
     SDL_RenderFillRect(renderer_, &r);
 }
 
@@ -169,7 +170,7 @@ void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h
 {
     Uint64 start = SDL_GetTicks64();
     SDL_RenderSetClipRect(renderer_, nullptr);
-    fill(SDL_Rect{0, 0, output_w, output_h}, form.design().BackColor);
+    fill(SDL_Rect {0, 0, output_w, output_h}, form.design().BackColor);
     struct V final : ControlVisitor {
         Painter& p;
         const Viewport& view;
@@ -233,9 +234,9 @@ void Painter::label(const Label& c, const Viewport& view, Color form_back)
         fill(r, c.BackColor);
     if (c.Caption.empty() || c.Caption.find_first_not_of(' ') == std::string::npos)
         return;
-    std::string key = std::to_string(c.Width) + "x" + std::to_string(c.Height) + ":" + std::to_string(view.scale) +
-                      ":" + std::string(c.Font.Name) + std::to_string(c.Font.Size) + (c.Font.Bold ? "b" : "") +
-                      (c.Font.Italic ? "i" : "") + ":" + c.Caption;
+    std::string key = std::to_string(c.Width) + "x" + std::to_string(c.Height) + ":" + std::to_string(view.scale) + ":"
+        + std::string(c.Font.Name) + std::to_string(c.Font.Size) + (c.Font.Bold ? "b" : "") + (c.Font.Italic ? "i" : "")
+        + ":" + c.Caption;
     auto it = layouts_.find(key);
     if (it == layouts_.end())
         it = layouts_.emplace(key, layout_text(fonts_, c, view.scale)).first;
@@ -257,7 +258,7 @@ void Painter::label(const Label& c, const Viewport& view, Color form_back)
                 x = r.x + (r.w - w) / 2;
             else if (c.Alignment == Align::Right)
                 x = r.x + r.w - w;
-            SDL_Rect dst{x, y, w, h};
+            SDL_Rect dst {x, y, w, h};
             SDL_RenderCopy(renderer_, t, nullptr, &dst);
         }
         y += skip;
@@ -272,10 +273,10 @@ void Painter::shape(const Shape& c, const Viewport& view)
         fill(r, c.BackColor);
     int t = std::max(1, static_cast<int>(std::lround(c.BorderWidth * view.scale)));
     t = std::min({t, r.w / 2 + 1, r.h / 2 + 1});
-    fill(SDL_Rect{r.x, r.y, r.w, t}, c.BorderColor);
-    fill(SDL_Rect{r.x, r.y + r.h - t, r.w, t}, c.BorderColor);
-    fill(SDL_Rect{r.x, r.y, t, r.h}, c.BorderColor);
-    fill(SDL_Rect{r.x + r.w - t, r.y, t, r.h}, c.BorderColor);
+    fill(SDL_Rect {r.x, r.y, r.w, t}, c.BorderColor);
+    fill(SDL_Rect {r.x, r.y + r.h - t, r.w, t}, c.BorderColor);
+    fill(SDL_Rect {r.x, r.y, t, r.h}, c.BorderColor);
+    fill(SDL_Rect {r.x + r.w - t, r.y, t, r.h}, c.BorderColor);
 }
 
 void Painter::line(const Line& c, const Viewport& view)
@@ -340,7 +341,7 @@ void Painter::picture(const Picture& c, const Viewport& view)
 
 void Painter::paint_tooltip(const std::string& text, int x, int y, int output_w, int output_h, double scale)
 {
-    Typeface font{"MS Sans Serif", 9, false};
+    Typeface font {"MS Sans Serif", 9, false};
     TTF_Font* face = fonts_.get(font, Fonts::pixels(9, std::max(1.0, scale)));
     if (!face || text.empty())
         return;
@@ -349,13 +350,13 @@ void Painter::paint_tooltip(const std::string& text, int x, int y, int output_w,
     if (!t)
         return;
     int pad = 4;
-    SDL_Rect box{x, y + 20, w + 2 * pad, h + 2 * pad};
+    SDL_Rect box {x, y + 20, w + 2 * pad, h + 2 * pad};
     box.x = std::clamp(box.x, 0, std::max(0, output_w - box.w));
     if (box.y + box.h > output_h)
         box.y = std::max(0, y - box.h - 4);
     fill(box, 0x202020);
-    fill(SDL_Rect{box.x + 1, box.y + 1, box.w - 2, box.h - 2}, 0xFFFFE1);
-    SDL_Rect dst{box.x + pad, box.y + pad, w, h};
+    fill(SDL_Rect {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, 0xFFFFE1);
+    SDL_Rect dst {box.x + pad, box.y + pad, w, h};
     SDL_RenderCopy(renderer_, t, nullptr, &dst);
 }
 

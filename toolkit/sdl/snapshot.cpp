@@ -47,7 +47,7 @@ SurfacePtr render(Form& form, double scale)
         return nullptr;
     {
         Painter painter(renderer, shared_fonts());
-        painter.paint(form, Viewport{scale, 0, 0}, w, h);
+        painter.paint(form, Viewport {scale, 0, 0}, w, h);
         SDL_RenderPresent(renderer);
     }
     SDL_DestroyRenderer(renderer);

@@ -7,7 +7,7 @@ namespace tk::sdl {
 int SystemClock::seconds_since_midnight() const
 {
     std::time_t t = std::time(nullptr);
-    std::tm local{};
+    std::tm local {};
     localtime_r(&t, &local);
     return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
 }

@@ -1,10 +1,10 @@
 #include "tools/sim/commands.h"
 
 #include "game/bank/bank.h"
+#include "toolkit/sdl/snapshot.h"
 #include "tools/sim/monkey.h"
 #include "tools/sim/realtime.h"
 #include "tools/sim/simulation.h"
-#include "toolkit/sdl/snapshot.h"
 
 #include <charconv>
 #include <cstdio>
@@ -49,8 +49,7 @@ bool same_value(const std::string& actual, std::string value)
 }
 
 // Clicks the letter whose answer is right, or the first visible one whose answer is wrong.
-template <typename S>
-bool answer(S& s, bool right)
+template <typename S> bool answer(S& s, bool right)
 {
     Board& b = s.game().Form1;
     for (int i = 0; i <= 3; ++i) {
@@ -79,15 +78,14 @@ int print_bank()
 }
 
 // The steps, in virtual time (Simulation) or in real time (RealTime).
-template <typename S>
-int steps_on(S& s, const std::vector<std::string>& steps, std::size_t first)
+template <typename S> int steps_on(S& s, const std::vector<std::string>& steps, std::size_t first)
 {
     for (std::size_t i = first; i < steps.size(); ++i) {
         const std::string& step = steps[i];
         std::string_view sv(step);
         std::size_t space = sv.find(' ');
         std::string_view verb = sv.substr(0, space);
-        std::string_view rest = space == std::string_view::npos ? std::string_view{} : sv.substr(space + 1);
+        std::string_view rest = space == std::string_view::npos ? std::string_view {} : sv.substr(space + 1);
         if (verb == "wait") {
             auto ms = number(rest);
             if (!ms)
@@ -125,8 +123,7 @@ int steps_on(S& s, const std::vector<std::string>& steps, std::size_t first)
             bool ok = s.until([&] { return same_value(*s.read(*ref, true), value); }, max_ms);
             if (!ok) {
                 std::fprintf(stderr, "simulate: %s never became \"%s\" within %lld ms (it is %s)\n",
-                             std::string(rest.substr(0, eq)).c_str(), value.c_str(), max_ms,
-                             s.read(*ref).value_or("?").c_str());
+                    std::string(rest.substr(0, eq)).c_str(), value.c_str(), max_ms, s.read(*ref).value_or("?").c_str());
                 return kTimedOut;
             }
         } else if (verb == "snapshot") {

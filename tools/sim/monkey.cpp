@@ -48,8 +48,8 @@ std::string euros(long sum)
 }
 
 // The ladder: what question n is worth.
-constexpr std::array<long, 15> kLadder = {
-    50, 100, 200, 300, 500, 1000, 2000, 4000, 8000, 16000, 35000, 70000, 150000, 300000, 1000000};
+constexpr std::array<long, 15> kLadder
+    = {50, 100, 200, 300, 500, 1000, 2000, 4000, 8000, 16000, 35000, 70000, 150000, 300000, 1000000};
 
 // The prize rules: a wrong answer keeps the last milestone passed, walking away keeps the last
 // question won.
@@ -182,8 +182,8 @@ const Monkey* g_playing = nullptr;
 void on_abort(int)
 {
     if (g_playing) {
-        std::string text =
-            "simulate: violation: the game stopped the program (see the line above)\n" + g_playing->replay();
+        std::string text
+            = "simulate: violation: the game stopped the program (see the line above)\n" + g_playing->replay();
         ssize_t ignored = write(STDERR_FILENO, text.data(), text.size());
         (void)ignored;
     }
@@ -406,8 +406,8 @@ void Monkey::click(const std::string& form_name, const std::string& control, int
         } else if (form_name == "Form6" && landed == "Label2" && landed_index == 0) {
             // "SI": the verdict the player expects, from the bank rather than from the board.
             if (!right) {
-                fail("the question on the board is not one of level " + std::to_string(won_ + 1) + ": \"" +
-                     g.Form1.Label2.Caption + "\"");
+                fail("the question on the board is not one of level " + std::to_string(won_ + 1) + ": \""
+                    + g.Form1.Label2.Caption + "\"");
             } else {
                 verdict_right_ = *right == marked_;
                 if (!verdict_right_) {
@@ -516,12 +516,12 @@ void Monkey::check_board()
              Range {"aiuti", b.aiuti, 0, 3}, Range {"sb", b.sb, 0, 2}, Range {"clic", b.clic, 0, 2},
              Range {"qq", b.qq, 0, 5}, Range {"disp", b.disp, 0, 12}, Range {"indice", b.indice, 0, 3}}) {
         if (r.value < r.lo || r.value > r.hi)
-            return fail(std::string(r.name) + " is " + std::to_string(r.value) + ", outside " + std::to_string(r.lo) +
-                ".." + std::to_string(r.hi));
+            return fail(std::string(r.name) + " is " + std::to_string(r.value) + ", outside " + std::to_string(r.lo)
+                + ".." + std::to_string(r.hi));
     }
     if (b.aiuti != lifelines_)
-        return fail("the board counts " + std::to_string(b.aiuti) + " lifelines left, the player " +
-            std::to_string(lifelines_));
+        return fail("the board counts " + std::to_string(b.aiuti) + " lifelines left, the player "
+            + std::to_string(lifelines_));
 
     struct Dialog {
         tk::Form& form;
@@ -577,8 +577,8 @@ void Monkey::check_board()
         return fail("the board waits, but refuses every answer (clic is " + std::to_string(b.clic) + ")");
     auto right = right_position();
     if (!right)
-        return fail("the board waits, but the question is not one of level " + std::to_string(won_ + 1) +
-            " with its right answer on the board");
+        return fail("the board waits, but the question is not one of level " + std::to_string(won_ + 1)
+            + " with its right answer on the board");
     if (!b.Label3(*right).Visible || !b.Label6(*right).Visible)
         return fail("the right answer is not on the board");
 }
@@ -615,21 +615,21 @@ void Monkey::check_host_line()
             wrong_place("about the answer confirmed");
         return;
     }
-    if (t == "LA RISPOSTA ESATTA...." || t == "IL TUO CAMMINO SI FERMA QUI...." ||
-        t == "RIPROVA LA PROSSIMA VOLTA!!!!") {
+    if (t == "LA RISPOSTA ESATTA...." || t == "IL TUO CAMMINO SI FERMA QUI...."
+        || t == "RIPROVA LA PROSSIMA VOLTA!!!!") {
         if (decided_ != Ending::Wrong)
             wrong_place("with no wrong answer given");
         return;
     }
     if (t.rfind("ERA LA LETTERA ", 0) == 0) {
         auto right = right_position();
-        if (decided_ != Ending::Wrong || !right ||
-            t != "ERA LA LETTERA " + std::string(1, kLetters[static_cast<std::size_t>(*right)]))
+        if (decided_ != Ending::Wrong || !right
+            || t != "ERA LA LETTERA " + std::string(1, kLetters[static_cast<std::size_t>(*right)]))
             wrong_place("of the right answer");
         return;
     }
-    if (t == "COMPLIMENTI!....HAI RAGGIUNTO IL PRIMO TRAGUARDO!!!" ||
-        t == "COMPLIMENTI!....HAI RAGGIUNTO IL SECONDO TRAGUARDO!!!") {
+    if (t == "COMPLIMENTI!....HAI RAGGIUNTO IL PRIMO TRAGUARDO!!!"
+        || t == "COMPLIMENTI!....HAI RAGGIUNTO IL SECONDO TRAGUARDO!!!") {
         if (won_ != (t.find("PRIMO") != std::string::npos ? 5 : 10))
             wrong_place(("after " + std::to_string(won_) + " right answers").c_str());
         return;

@@ -180,8 +180,7 @@ bool RealTime::until_holds(const std::function<bool()>& pred, tk::Millis max_ms)
     return held || pred();
 }
 
-template <typename Act>
-void RealTime::act(Act&& action)
+template <typename Act> void RealTime::act(Act&& action)
 {
     clock_.pinned_ = step_time_;
     action();
@@ -214,7 +213,7 @@ RealTime::Mark RealTime::mark() const
 {
     timespec cpu {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    return Mark { step_time_, real_.now_exact(), cpu.tv_sec * 1000.0 + cpu.tv_nsec / 1e6 };
+    return Mark {step_time_, real_.now_exact(), cpu.tv_sec * 1000.0 + cpu.tv_nsec / 1e6};
 }
 
 void RealTime::report(const char* step, const Mark& from) const

@@ -43,8 +43,7 @@ public:
     // The show runs in its windows for ms of real time, from the step's virtual time.
     void wait(tk::Millis ms);
     // The show runs until pred() holds after some tick (checked first at once); false after max_ms.
-    template <typename Pred>
-    bool until(Pred pred, tk::Millis max_ms = 600000)
+    template <typename Pred> bool until(Pred pred, tk::Millis max_ms = 600000)
     {
         return until_holds(std::function<bool()>(pred), max_ms);
     }
@@ -75,8 +74,7 @@ private:
     class Stamps;
 
     bool until_holds(const std::function<bool()>& pred, tk::Millis max_ms);
-    template <typename Act>
-    void act(Act&& action);
+    template <typename Act> void act(Act&& action);
     void check_end();
     // For --timings: where a step began, and the line that tells what it cost.
     struct Mark {

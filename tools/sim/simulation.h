@@ -39,8 +39,7 @@ public:
     // Advance virtual time by ms, running every tick that falls due up to and including it.
     void wait(tk::Millis ms);
     // Advance until pred() holds after some tick (checked first at once); false after max_ms.
-    template <typename Pred>
-    bool until(Pred pred, tk::Millis max_ms = 600000)
+    template <typename Pred> bool until(Pred pred, tk::Millis max_ms = 600000)
     {
         tk::Millis limit = clock_.now() + max_ms;
         if (pred())
