@@ -71,6 +71,10 @@ int main(int argc, char** argv)
     }
     XSetErrorHandler(ignore_errors);
     Window root = DefaultRootWindow(d);
+    // Without a window manager, a new window first shows whatever the screen had there: clear it,
+    // so that what an earlier run left behind cannot pass for the first frame.
+    XSetWindowBackground(d, root, BlackPixel(d, DefaultScreen(d)));
+    XClearWindow(d, root);
     XSelectInput(d, root, SubstructureNotifyMask);
     XSync(d, False);
 

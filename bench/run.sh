@@ -5,7 +5,7 @@
 #
 #   bash bench/run.sh BUILD_DIR        (./dev bench builds build/release and calls this)
 #
-# RUNS (default 3) sets how many times each real-time game is played; START_RUNS (default 11)
+# RUNS (default 3) sets how many times each real-time game is played; START_RUNS (default 21)
 # how many starts are timed. Each figure shows the median of its runs and [min - max].
 # The whole bench takes about ten minutes: the real-time games are played at the show's pace.
 set -euo pipefail
@@ -13,7 +13,7 @@ set -euo pipefail
 build=${1:?usage: bench/run.sh BUILD_DIR}
 build=$(cd "$build" && pwd)
 runs=${RUNS:-3}
-start_runs=${START_RUNS:-11}
+start_runs=${START_RUNS:-21}
 for f in simulate ruvantia bench/bench_floor bench/bench_first_frame bench/bench_ticks bench/bench_lateness \
     bench/bench_game; do
     [ -x "$build/$f" ] || { echo "bench: $build/$f is missing (build the release first)" >&2; exit 2; }
