@@ -21,17 +21,6 @@ bool board_waits(Game& g)
     return g.Form1.Timer6.Enabled;
 }
 
-bool answer(sim::Simulation& s, bool right)
-{
-    Board& b = s.game().Form1;
-    for (int i = 0; i <= 3; ++i) {
-        bool is_right = b.Label3(i).Caption == b.risgiusta;
-        if (right ? is_right : (!is_right && b.Label6(i).Visible))
-            return s.click("Form1", "Label6", i);
-    }
-    return false;
-}
-
 // Answers right until question `wrong_at` (16: never), confirming each with "SI".
 bool play(sim::Simulation& s, int wrong_at)
 {
@@ -41,7 +30,7 @@ bool play(sim::Simulation& s, int wrong_at)
     for (int q = 1; q <= 15; ++q) {
         if (!s.until([&] { return board_waits(g); }))
             return false;
-        answer(s, q < wrong_at);
+        sim::answer(s, q < wrong_at);
         s.wait(600);
         s.click("Form6", "Label2", 0);
         if (q >= wrong_at)
@@ -88,7 +77,7 @@ void BM_RedrawBoard(benchmark::State& state)
         tk::sdl::Fonts fonts;
         tk::sdl::Painter painter(renderer, fonts);
         for (auto _ : state) {
-            painter.paint(board, tk::sdl::Viewport { scale, 0, 0 }, w, h);
+            painter.paint(board, tk::sdl::Viewport {scale, 0, 0}, w, h);
             SDL_RenderPresent(renderer);
             benchmark::DoNotOptimize(surface->pixels);
         }

@@ -1,6 +1,7 @@
 // The real-time mode plays the very show that virtual time plays: the same changes at the same
 // due times, each made no earlier than it was due. (How late is the bench's business, not a
 // test's: nothing here depends on the machine's speed.)
+#include "tests/support.h"
 #include "tools/sim/realtime.h"
 #include "tools/sim/simulation.h"
 
@@ -12,14 +13,7 @@
 
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using testing_support::lines_of;
 
 TEST(RealTimeTest, PlaysTheVirtualScheduleAndNothingHappensEarly)
 {

@@ -9,6 +9,15 @@
 
 namespace testing_support {
 
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 std::string read_file(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -18,15 +27,6 @@ std::string read_file(const std::string& path)
 }
 
 namespace {
-
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // Where two traces part, with the lines around it: "-" stored, "+" now.
 std::string difference(const std::vector<std::string>& want, const std::vector<std::string>& got)

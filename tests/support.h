@@ -86,6 +86,9 @@ std::vector<std::pair<tk::Millis, std::string>> watch(sim::Simulation& s, Get ge
     return seen;
 }
 
+// The lines of a text, without their line ends.
+std::vector<std::string> lines_of(const std::string& text);
+
 // Reads a golden file; empty when missing.
 std::string read_file(const std::string& path);
 

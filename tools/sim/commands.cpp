@@ -48,18 +48,6 @@ bool same_value(const std::string& actual, std::string value)
     return false;
 }
 
-// Clicks the letter whose answer is right, or the first visible one whose answer is wrong.
-template <typename S> bool answer(S& s, bool right)
-{
-    Board& b = s.game().Form1;
-    for (int i = 0; i <= 3; ++i) {
-        bool is_right = b.Label3(i).Caption == b.risgiusta;
-        if (right ? is_right : (!is_right && b.Label6(i).Visible))
-            return s.click("Form1", "Label6", i);
-    }
-    return false;
-}
-
 // The whole bank, one question a line, answers as the board shows them.
 int print_bank()
 {

@@ -79,6 +79,19 @@ private:
     bool end_traced_ = false;
 };
 
+// Clicks the letter whose answer is right, or the first visible one whose answer is wrong, through
+// the normal hit-testing. Works for any player that has game() and click() (virtual or real time).
+template <typename S> bool answer(S& s, bool right)
+{
+    Board& b = s.game().Form1;
+    for (int i = 0; i <= 3; ++i) {
+        bool is_right = b.Label3(i).Caption == b.risgiusta;
+        if (right ? is_right : (!is_right && b.Label6(i).Visible))
+            return s.click("Form1", "Label6", i);
+    }
+    return false;
+}
+
 // "HH:MM:SS" to seconds since midnight.
 std::optional<int> parse_time_of_day(std::string_view text);
 
