@@ -60,10 +60,6 @@ BENCHMARK(BM_WholeGame)->Unit(benchmark::kMicrosecond);
 void BM_RedrawBoard(benchmark::State& state)
 {
     double scale = static_cast<double>(state.range(0));
-    if (!tk::sdl::init_drawing()) {
-        state.SkipWithError("no fonts");
-        return;
-    }
     sim::Simulation s;
     s.wait(900);
     s.click("Form1", "Image1");

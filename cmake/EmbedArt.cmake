@@ -1,20 +1,19 @@
-# Turns every SVG under a folder into a byte array of a generated source file, so the game
-# carries its pictures inside the binary and needs no files at run time.
-function(embed_art art_dir output)
+# Bakes every SVG under a folder into a generated source file: the tools/bake_art build tool
+# rasterises each at its own size and at twice that and packs the pixels, so the game carries
+# its pictures ready to draw and needs neither files nor an SVG renderer at run time.
+# SDL2_IMAGE_TARGET is what the tool links to rasterise (it needs SDL2 and SDL2_image only).
+function(embed_art art_dir output sdl2_image_target)
   file(GLOB svgs CONFIGURE_DEPENDS ${art_dir}/*.svg)
   list(SORT svgs)
-  set(body "// Generated from art/*.svg at build time.\n#include \"toolkit/sdl/art.h\"\n\nnamespace art {\nnamespace {\n")
-  set(table "")
-  set(i 0)
-  foreach(svg ${svgs})
-    get_filename_component(name ${svg} NAME)
-    file(READ ${svg} hex HEX)
-    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-    string(APPEND body "const unsigned char data${i}[] = {${bytes}};\n")
-    string(APPEND table "    {\"${name}\", data${i}, sizeof data${i}},\n")
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${svg})
-    math(EXPR i "${i} + 1")
-  endforeach()
-  string(APPEND body "} // namespace\n\nconst Entry kEntries[] = {\n${table}    {nullptr, nullptr, 0},\n};\n\n} // namespace art\n")
-  file(GENERATE OUTPUT ${output} CONTENT "${body}")
+  add_executable(bake_art ${CMAKE_SOURCE_DIR}/tools/bake_art.cpp ${CMAKE_SOURCE_DIR}/toolkit/sdl/art_codec.cpp)
+  target_include_directories(bake_art PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(bake_art PRIVATE ${sdl2_image_target})
+  get_filename_component(output_dir ${output} DIRECTORY)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+    COMMAND bake_art ${output} ${svgs}
+    DEPENDS bake_art ${svgs}
+    COMMENT "Baking the artwork"
+    VERBATIM)
 endfunction()

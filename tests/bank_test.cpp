@@ -84,7 +84,6 @@ TEST(BankTest, GivenRowsStandAtTheirNumbersWithTheTwoFactsMended)
 // question box and each answer, with its six blanks, fits its answer box, at the normal size.
 TEST(BankTest, EveryTextFitsItsBoxAtNormalSize)
 {
-    ASSERT_TRUE(tk::sdl::init_drawing());
     tk::sdl::Fonts fonts;
     BoardControls board;
     int shrunk = 0;

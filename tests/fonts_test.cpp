@@ -117,8 +117,9 @@ TEST(FontsTest, WithOneOtherFaceAloneTheGamePlaysAndShowsEveryText)
         + shell_word(std::string(RUVANTIA_BINARY_DIR) + "/simulate") + " --start 12:00:00";
     for (std::size_t i = 0; i < parts.size(); ++i) {
         for (const std::string& step : parts[i].steps)
-            command += " " + shell_word(step);
-        command += " " + shell_word("snapshot " + parts[i].form + " " + (dir / (std::to_string(i) + ".png")).string());
+            command.append(" ").append(shell_word(step));
+        command.append(" ").append(
+            shell_word("snapshot " + parts[i].form + " " + (dir / (std::to_string(i) + ".png")).string()));
     }
     command += " 'wait 30000' 2>" + shell_word((dir / "errors.txt").string());
     ASSERT_EQ(std::system(command.c_str()), 0) << command << "\n"

@@ -18,8 +18,12 @@ TEST(RealWindowTest, TheLogoStartsTheRevealAndTheSweepAndTermEndsCleanly)
     ASSERT_GT(pid, 0);
     auto board = real_window::find_window(pid, "RUVANTIA");
     ASSERT_TRUE(board) << "no board window";
-    // Before the click only the logo and the host line: no rung frame is drawn yet.
-    EXPECT_EQ(real_window::pixel_twips(*board, 12345, 10965, 9600, 7900), 0x000040);
+    // Before the click only the logo and the host line: no rung frame is drawn yet. The window
+    // may be mapped a moment before its first frame reaches the screen.
+    long before = -1;
+    for (int i = 0; i < 40 && (before = real_window::pixel_twips(*board, 12345, 10965, 9600, 7900)) != 0x000040; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(before, 0x000040);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     real_window::click_twips(*board, 12345, 10965, 6000, 4500);
     std::this_thread::sleep_for(std::chrono::milliseconds(4300 + 31 * 40 + 500));

@@ -1,11 +1,8 @@
 #include "toolkit/sdl/backend.h"
 
 #include "toolkit/sdl/art.h"
-#include "toolkit/sdl/snapshot.h"
 #include "toolkit/sdl/x11_errors.h"
 #include "toolkit/visitor.h"
-
-#include <SDL2/SDL_image.h>
 
 #include <algorithm>
 #include <cmath>
@@ -24,12 +21,13 @@ constexpr Millis kStallMs = 1000; // timers further behind than this are re-anch
 
 SDL_Surface* rasterise(std::string_view name, int w, int h)
 {
-    const art::Entry* e = art::find(name);
-    if (!e)
+    if (!art::find(name))
         return nullptr;
-    SDL_RWops* rw = SDL_RWFromConstMem(e->data, static_cast<int>(e->size));
-    SDL_Surface* s = IMG_LoadSizedSVG_RW(rw, w, h);
-    SDL_RWclose(rw);
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (s && !art::fill(name, s->pixels, s->pitch, w, h)) {
+        SDL_FreeSurface(s);
+        s = nullptr;
+    }
     return s;
 }
 
@@ -109,10 +107,6 @@ std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
     std::string_view current = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
     if (!headless_asked && (current == "offscreen" || current == "dummy")) {
         std::fprintf(stderr, "ruvantia: needs a graphical display, and none could be opened\n");
-        SDL_Quit();
-        return nullptr;
-    }
-    if (!init_drawing()) {
         SDL_Quit();
         return nullptr;
     }

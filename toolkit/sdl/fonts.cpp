@@ -1,6 +1,8 @@
 #include "toolkit/sdl/fonts.h"
 
 #include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cmath>
@@ -57,9 +59,10 @@ std::string exact_match(const std::string& family, bool bold, bool italic, bool 
 
 Fonts::~Fonts()
 {
-    for (auto& [key, face] : faces_)
-        if (face)
-            TTF_CloseFont(face);
+    faces_.clear();
+    mapped_.clear();
+    if (library_)
+        FT_Done_FreeType(library_);
 }
 
 int Fonts::pixels(double points, double scale)
@@ -88,31 +91,30 @@ std::string Fonts::file_for(const Typeface& font)
     return file;
 }
 
-TTF_Font* Fonts::get(const Typeface& font, int pixels)
+Face* Fonts::get(const Typeface& font, int pixels)
 {
     std::string file = file_for(font);
     auto key = std::make_tuple(file + (font.Bold ? ":b" : "") + (font.Italic ? ":i" : ""), pixels);
     if (auto it = faces_.find(key); it != faces_.end())
-        return it->second;
-    TTF_Font* face = file.empty() ? nullptr : TTF_OpenFont(file.c_str(), pixels);
-    if (face) {
-        // A substitute face without a bold or italic file of its own is made bold or italic.
-        int style = TTF_STYLE_NORMAL;
-        std::string found = TTF_FontFaceStyleName(face) ? TTF_FontFaceStyleName(face) : "";
-        if (font.Bold && found.find("Bold") == std::string::npos)
-            style |= TTF_STYLE_BOLD;
-        if (font.Italic && found.find("Italic") == std::string::npos && found.find("Oblique") == std::string::npos)
-            style |= TTF_STYLE_ITALIC;
-        TTF_SetFontStyle(face, style);
-    } else {
+        return it->second.get();
+    if (!library_ && !file.empty() && FT_Init_FreeType(&library_) != 0)
+        library_ = nullptr;
+    std::unique_ptr<Face> face;
+    if (!file.empty()) {
+        auto mapped = mapped_.find(file);
+        if (mapped == mapped_.end())
+            mapped = mapped_.emplace(file, FontFile::map(file)).first;
+        if (mapped->second)
+            face = Face::open(library_, *mapped->second, pixels, font.Bold, font.Italic);
+    }
+    if (!face) {
         static bool warned = false;
         if (!warned)
             std::fprintf(stderr, "ruvantia: no usable font for \"%.*s\"; texts cannot be shown\n",
                 static_cast<int>(font.Name.size()), font.Name.data());
         warned = true;
     }
-    faces_[key] = face;
-    return face;
+    return (faces_[key] = std::move(face)).get();
 }
 
 } // namespace tk::sdl

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "toolkit/controls.h"
-
-#include <SDL2/SDL_ttf.h>
+#include "toolkit/sdl/face.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -20,7 +20,7 @@ public:
     Fonts& operator=(const Fonts&) = delete;
 
     // The face for a font at a pixel size, or nullptr when the machine has no usable font.
-    TTF_Font* get(const Typeface& font, int pixels);
+    Face* get(const Typeface& font, int pixels);
     // The font file fontconfig picked for a font (empty if none).
     std::string file_for(const Typeface& font);
 
@@ -29,7 +29,9 @@ public:
 
 private:
     std::map<std::tuple<std::string, bool, bool>, std::string> files_;
-    std::map<std::tuple<std::string, int>, TTF_Font*> faces_;
+    FT_Library library_ = nullptr;
+    std::map<std::string, std::unique_ptr<FontFile>> mapped_; // by path; null when unreadable
+    std::map<std::tuple<std::string, int>, std::unique_ptr<Face>> faces_;
 };
 
 } // namespace tk::sdl

@@ -3,8 +3,6 @@
 #include "toolkit/sdl/art.h"
 #include "toolkit/visitor.h"
 
-#include <SDL2/SDL_image.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -49,17 +47,14 @@ Color mix(Color a, Color b)
     return ch(16) | ch(8) | ch(0);
 }
 
-int text_width(TTF_Font* face, const std::string& s)
+int text_width(Face* face, const std::string& s)
 {
-    int w = 0, h = 0;
-    if (s.empty() || TTF_SizeUTF8(face, s.c_str(), &w, &h) != 0)
-        return 0;
-    return w;
+    return s.empty() ? 0 : face->width(s);
 }
 
 // Greedy word wrap that keeps every blank of the caption: the leading blanks of an answer and
 // the inner blanks of a rung are part of how it looks.
-std::vector<std::string> wrap(TTF_Font* face, const std::string& text, int width)
+std::vector<std::string> wrap(Face* face, const std::string& text, int width)
 {
     std::vector<std::string> lines;
     std::string current;
@@ -102,7 +97,7 @@ TextLayout layout_text(Fonts& fonts, const Label& label, double scale)
     int height = std::max(1, static_cast<int>(std::lround(label.Height * scale / 15.0)));
     int smallest = std::max(4, static_cast<int>(std::lround(6 * scale)));
     for (int px = out.nominal; px >= smallest; --px) {
-        TTF_Font* face = fonts.get(label.Font, px);
+        Face* face = fonts.get(label.Font, px);
         if (!face) {
             out.lines = {label.Caption};
             return out;
@@ -113,7 +108,7 @@ TextLayout layout_text(Fonts& fonts, const Label& label, double scale)
             widest = std::max(widest, text_width(face, l));
         // A line's height is the face's ascent to descent; a label may lend its last line an
         // eighth of its height for the descenders, which capitals and most letters never use.
-        int need = static_cast<int>(lines.size() - 1) * TTF_FontLineSkip(face) + TTF_FontHeight(face);
+        int need = static_cast<int>(lines.size() - 1) * face->line_skip() + face->height();
         out.pixels = px;
         out.lines = std::move(lines);
         if (widest <= width && need <= height + height / 8) {
@@ -207,17 +202,27 @@ void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h
     trim_caches(start);
 }
 
-SDL_Texture* Painter::text_texture(TTF_Font* face, const std::string& text, Color color, int& w, int& h)
+SDL_Texture* Painter::text_texture(Face* face, const std::string& text, Color color, int& w, int& h)
 {
     std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(face)) + ":" + std::to_string(color) + ":" + text;
     auto it = texts_.find(key);
     if (it == texts_.end()) {
+        // The text is drawn straight into the texture's own pixels: one copy of it, never two.
         Cached c;
-        if (SDL_Surface* s = TTF_RenderUTF8_Blended(face, text.c_str(), sdl_color(color))) {
-            c.texture = SDL_CreateTextureFromSurface(renderer_, s);
-            c.w = s->w;
-            c.h = s->h;
-            SDL_FreeSurface(s);
+        c.w = face->width(text);
+        c.h = face->height();
+        if (c.w > 0 && c.h > 0) {
+            c.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, c.w, c.h);
+            void* pixels = nullptr;
+            int pitch = 0;
+            if (c.texture && SDL_LockTexture(c.texture, nullptr, &pixels, &pitch) == 0) {
+                face->render(text, color, static_cast<std::uint32_t*>(pixels), pitch);
+                SDL_UnlockTexture(c.texture);
+                SDL_SetTextureBlendMode(c.texture, SDL_BLENDMODE_BLEND);
+            } else if (c.texture) {
+                SDL_DestroyTexture(c.texture);
+                c.texture = nullptr;
+            }
         }
         it = texts_.emplace(std::move(key), c).first;
     }
@@ -241,13 +246,13 @@ void Painter::label(const Label& c, const Viewport& view, Color form_back)
     if (it == layouts_.end())
         it = layouts_.emplace(key, layout_text(fonts_, c, view.scale)).first;
     const TextLayout& layout = it->second;
-    TTF_Font* face = fonts_.get(c.Font, layout.pixels);
+    Face* face = fonts_.get(c.Font, layout.pixels);
     if (!face)
         return;
     // Disabled text is drawn dimmed towards what lies behind it.
     Color color = c.Enabled ? c.ForeColor : mix(c.ForeColor, c.BackStyle == 1 ? c.BackColor : form_back);
-    int skip = TTF_FontLineSkip(face);
-    int block = static_cast<int>(layout.lines.size() - 1) * skip + TTF_FontHeight(face);
+    int skip = face->line_skip();
+    int block = static_cast<int>(layout.lines.size() - 1) * skip + face->height();
     int y = r.y + (r.h - block) / 2;
     SDL_RenderSetClipRect(renderer_, &r);
     for (const std::string& text : layout.lines) {
@@ -318,13 +323,23 @@ SDL_Texture* Painter::picture_texture(std::string_view name, int w, int h)
     }
     Cached c;
     c.used = SDL_GetTicks64();
-    if (const art::Entry* e = art::find(name)) {
-        SDL_RWops* rw = SDL_RWFromConstMem(e->data, static_cast<int>(e->size));
-        if (SDL_Surface* s = IMG_LoadSizedSVG_RW(rw, w, h)) {
-            c.texture = SDL_CreateTextureFromSurface(renderer_, s);
-            SDL_FreeSurface(s);
+    // The picture is unpacked straight into the texture's own pixels: one copy of it, never two.
+    if (art::find(name))
+        c.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    if (c.texture) {
+        void* pixels = nullptr;
+        int pitch = 0;
+        bool drawn = SDL_LockTexture(c.texture, nullptr, &pixels, &pitch) == 0;
+        if (drawn) {
+            drawn = art::fill(name, pixels, pitch, w, h);
+            SDL_UnlockTexture(c.texture);
         }
-        SDL_RWclose(rw);
+        if (drawn) {
+            SDL_SetTextureBlendMode(c.texture, SDL_BLENDMODE_BLEND);
+        } else {
+            SDL_DestroyTexture(c.texture);
+            c.texture = nullptr;
+        }
     }
     pictures_.emplace(key, c);
     return c.texture;
@@ -342,7 +357,7 @@ void Painter::picture(const Picture& c, const Viewport& view)
 void Painter::paint_tooltip(const std::string& text, int x, int y, int output_w, int output_h, double scale)
 {
     Typeface font {"MS Sans Serif", 9, false};
-    TTF_Font* face = fonts_.get(font, Fonts::pixels(9, std::max(1.0, scale)));
+    Face* face = fonts_.get(font, Fonts::pixels(9, std::max(1.0, scale)));
     if (!face || text.empty())
         return;
     int w = 0, h = 0;

@@ -54,7 +54,7 @@ private:
     void line(const Line&, const Viewport&);
     void picture(const Picture&, const Viewport&);
     void fill(const SDL_Rect&, Color);
-    SDL_Texture* text_texture(TTF_Font* face, const std::string& text, Color color, int& w, int& h);
+    SDL_Texture* text_texture(Face* face, const std::string& text, Color color, int& w, int& h);
     SDL_Texture* picture_texture(std::string_view name, int w, int h);
     void trim_caches(Uint64 paint_start);
 

@@ -2,28 +2,30 @@
 
 #include "toolkit/sdl/painter.h"
 
-#include <SDL2/SDL_image.h>
-#include <SDL2/SDL_ttf.h>
-
 #include <cmath>
 #include <cstdio>
 
 namespace tk::sdl {
 
-bool init_drawing()
-{
-    static bool ok = [] {
-        if (TTF_WasInit() == 0 && TTF_Init() != 0) {
-            std::fprintf(stderr, "ruvantia: cannot start the font engine: %s\n", TTF_GetError());
-            return false;
-        }
-        IMG_Init(IMG_INIT_PNG);
-        return true;
-    }();
-    return ok;
-}
-
 namespace {
+
+// The PNG writer is SDL2_image's, loaded the first time a snapshot is written: playing, even a
+// scripted game, never needs it, so the process that plays carries no image codecs.
+using SavePng = int (*)(SDL_Surface*, const char*);
+
+SavePng png_writer()
+{
+    static SavePng save = []() -> SavePng {
+        void* library = SDL_LoadObject("libSDL2_image-2.0.so.0");
+        if (!library)
+            return nullptr;
+        constexpr int kInitPng = 0x2;
+        if (auto init = reinterpret_cast<int (*)(int)>(SDL_LoadFunction(library, "IMG_Init")))
+            init(kInitPng);
+        return reinterpret_cast<SavePng>(SDL_LoadFunction(library, "IMG_SavePNG"));
+    }();
+    return save;
+}
 
 Fonts& shared_fonts()
 {
@@ -35,8 +37,6 @@ Fonts& shared_fonts()
 
 SurfacePtr render(Form& form, double scale)
 {
-    if (!init_drawing())
-        return nullptr;
     int w = static_cast<int>(std::lround(form.design().ClientWidth * scale / 15.0));
     int h = static_cast<int>(std::lround(form.design().ClientHeight * scale / 15.0));
     SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
@@ -57,7 +57,12 @@ SurfacePtr render(Form& form, double scale)
 bool write_png(Form& form, const std::string& path, double scale)
 {
     SurfacePtr s = render(form, scale);
-    if (!s || IMG_SavePNG(s.get(), path.c_str()) != 0) {
+    SavePng save = png_writer();
+    if (!save) {
+        std::fprintf(stderr, "ruvantia: cannot write %s: SDL2_image is not installed\n", path.c_str());
+        return false;
+    }
+    if (!s || save(s.get(), path.c_str()) != 0) {
         std::fprintf(stderr, "ruvantia: cannot write %s: %s\n", path.c_str(), SDL_GetError());
         return false;
     }

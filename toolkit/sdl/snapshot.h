@@ -15,13 +15,10 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
-// Starts the parts of SDL that drawing needs (fonts, pictures); safe to call again.
-bool init_drawing();
-
 // The window's client area drawn at a scale (one pixel per 15 twips at scale 1), as RGB.
 SurfacePtr render(Form& form, double scale = 1.0);
 
-// The same written as a PNG file. Returns false (with SDL's reason on stderr) on failure.
+// The same written as a PNG file. Returns false (with the reason on stderr) on failure.
 bool write_png(Form& form, const std::string& path, double scale = 1.0);
 
 // The colour of one pixel of a rendered surface, as 0xRRGGBB.
