@@ -23,20 +23,6 @@ constexpr int kFinalW = 4755, kFinalH = 3090;
 constexpr std::array<std::array<int, 2>, 4> kLetterAt = {{{1320, 9360}, {6360, 9360}, {1320, 10080}, {6360, 10080}}};
 constexpr std::array<int, 4> kBarLeft = {480, 1560, 2640, 3720};
 
-// Clicks a point every 300 ms until done() holds or the time is up.
-template <typename Done>
-bool click_until(const std::string& window, int w, int h, int x, int y, Done done, std::chrono::seconds limit)
-{
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (done())
-            return true;
-        real_window::click_twips(window, w, h, x, y);
-        std::this_thread::sleep_for(300ms);
-    }
-    return done();
-}
-
 // Whether a point of a window shows a colour within a second (the window redraws on its own time).
 bool shows(const std::string& window, int w, int h, int x, int y, long colour)
 {
@@ -83,8 +69,8 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
 
     // The final answer: A is marked orange while the window asks; closing it takes the mark back.
     auto [ax, ay] = at(0, 4300, 45);
-    ASSERT_TRUE(
-        click_until(*board, kBoardW, kBoardH, at(0, 2000, 250)[0], at(0, 2000, 250)[1], opened("LA ACCENDIAMO"), 60s))
+    ASSERT_TRUE(real_window::click_until(
+        *board, kBoardW, kBoardH, at(0, 2000, 250)[0], at(0, 2000, 250)[1], opened("LA ACCENDIAMO"), 60s))
         << "the first question's answers never took a click";
     EXPECT_TRUE(shows(*board, kBoardW, kBoardH, ax, ay, 0xFF8000)) << "the answer chosen is not marked";
     std::this_thread::sleep_for(500ms);
@@ -101,13 +87,14 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
     };
     for (Opening o :
         {Opening {"Vuoi veramente", 480 + 1027, 6720 + 187}, Opening {"AIUTO DA CASA", 840 + 530, 3480 + 345}}) {
-        ASSERT_TRUE(click_until(*board, kBoardW, kBoardH, o.x, o.y, opened(o.title), 5s)) << o.title;
+        ASSERT_TRUE(real_window::click_until(*board, kBoardW, kBoardH, o.x, o.y, opened(o.title), 5s)) << o.title;
         std::this_thread::sleep_for(500ms);
         auto dialog = real_window::find_window(pid, o.title);
         ASSERT_TRUE(dialog && real_window::close_window(*dialog)) << o.title;
         ASSERT_TRUE(real_window::window_gone(pid, o.title)) << o.title << " did not close";
     }
-    ASSERT_TRUE(click_until(*board, kBoardW, kBoardH, 840 + 502, 4920 + 337, opened("AIUTO DEL PUBBLICO"), 5s));
+    ASSERT_TRUE(
+        real_window::click_until(*board, kBoardW, kBoardH, 840 + 502, 4920 + 337, opened("AIUTO DEL PUBBLICO"), 5s));
     auto poll = real_window::find_window(pid, "AIUTO DEL PUBBLICO");
     ASSERT_TRUE(poll);
     std::this_thread::sleep_for(3500ms); // the four bars have risen
@@ -128,12 +115,12 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
 
     // A wrong answer, confirmed.
     int wrong = right == 0 ? 1 : 0;
-    ASSERT_TRUE(click_until(
+    ASSERT_TRUE(real_window::click_until(
         *board, kBoardW, kBoardH, at(wrong, 2000, 250)[0], at(wrong, 2000, 250)[1], opened("LA ACCENDIAMO"), 5s));
     std::this_thread::sleep_for(700ms);
     final_answer = real_window::find_window(pid, "LA ACCENDIAMO");
     ASSERT_TRUE(final_answer);
-    ASSERT_TRUE(click_until(
+    ASSERT_TRUE(real_window::click_until(
         *final_answer, kFinalW, kFinalH, 1080 + 307, 2040 + 247,
         [&] { return !real_window::find_window(pid, "LA ACCENDIAMO", 1); }, 5s));
     // The verdict, the right answer shown, the farewells and the closing: then the goodbye.

@@ -20,20 +20,6 @@ constexpr int kDialogW = 5070, kDialogH = 3285; // Form2's
 constexpr int kAbbandonaX = 480 + 2055 / 2, kAbbandonaY = 6720 + 375 / 2;
 constexpr int kSiX = 960 + 375 / 2, kSiY = 2280 + 375 / 2;
 
-// Clicks a point of a window every period until done() holds or the time is up.
-template <typename Done>
-bool click_until(const std::string& window, int w, int h, int x, int y, Done done, std::chrono::seconds limit)
-{
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (done())
-            return true;
-        real_window::click_twips(window, w, h, x, y);
-        std::this_thread::sleep_for(300ms);
-    }
-    return done();
-}
-
 TEST(RealWindowTest, WalkingAwayAtQuestionOneEndsTheProgramByItself)
 {
     if (!std::getenv("DISPLAY") || real_window::run("command -v xdotool").empty())
@@ -55,7 +41,7 @@ TEST(RealWindowTest, WalkingAwayAtQuestionOneEndsTheProgramByItself)
     // "ABBANDONA" takes clicks once the first question's answers stand (some 26 s later);
     // until then the board ignores them.
     std::optional<std::string> dialog;
-    bool opened = click_until(
+    bool opened = real_window::click_until(
         *board, kBoardW, kBoardH, kAbbandonaX, kAbbandonaY,
         [&] { return bool(dialog = real_window::find_window(pid, "Vuoi veramente", 1)); }, 60s);
     if (!opened) {
@@ -63,7 +49,7 @@ TEST(RealWindowTest, WalkingAwayAtQuestionOneEndsTheProgramByItself)
         FAIL() << "the walk-away window never opened";
     }
     // "SI" takes clicks once the window has built itself up.
-    bool confirmed = click_until(
+    bool confirmed = real_window::click_until(
         *dialog, kDialogW, kDialogH, kSiX, kSiY, [&] { return !real_window::find_window(pid, "Vuoi veramente", 1); },
         10s);
     if (!confirmed) {

@@ -2,9 +2,11 @@
 // with xdotool, look at them with ImageMagick, and see how it ends.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <thread>
 #include <vector>
 
 namespace real_window {
@@ -77,6 +79,21 @@ void click_twips(const std::string& window, int client_w, int client_h, int x, i
 
 // The window's pixel at a point given in twips, as 0xRRGGBB (-1 when it cannot be read).
 long pixel_twips(const std::string& window, int client_w, int client_h, int x, int y);
+
+// Clicks a point of a window (as click_twips) every 300 ms until done() holds or the time is up;
+// whether it held.
+template <typename Done>
+bool click_until(const std::string& window, int w, int h, int x, int y, Done done, std::chrono::seconds limit)
+{
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (done())
+            return true;
+        click_twips(window, w, h, x, y);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    return done();
+}
 
 // Waits for the process to end; its exit status, or nothing after timeout_ms (or if it died
 // of a signal: then the signal number is stored in *signal).
