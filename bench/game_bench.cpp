@@ -65,15 +65,15 @@ void BM_RedrawBoard(benchmark::State& state)
     s.click("Form1", "Image1");
     s.until([&] { return board_waits(s.game()); });
     Board& board = s.game().Form1;
-    int w = static_cast<int>(std::lround(board.design().ClientWidth * scale / 15.0));
-    int h = static_cast<int>(std::lround(board.design().ClientHeight * scale / 15.0));
+    tk::PixelRect size = tk::client_size(board.design(), scale);
+    int w = size.w, h = size.h;
     tk::sdl::SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
     SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface.get());
     {
         tk::sdl::Fonts fonts;
         tk::sdl::Painter painter(renderer, fonts);
         for (auto _ : state) {
-            painter.paint(board, tk::sdl::Viewport {scale, 0, 0}, w, h);
+            painter.paint(board, tk::Viewport {scale, 0, 0}, w, h);
             SDL_RenderPresent(renderer);
             benchmark::DoNotOptimize(surface->pixels);
         }

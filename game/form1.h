@@ -34,6 +34,14 @@ constexpr tk::Color kRungText = 0xFFC080; // the other rungs, the letters
 constexpr tk::Color kCyan = 0x00FFFF; // the host line
 } // namespace colors
 
+// A dialog of the show belongs to the board and opens over its top, this far below the board's
+// client top, so that the question and the answers stay in sight.
+constexpr int kDialogTop = 1320;
+inline constexpr tk::FormDesign dialog_design(std::string_view name, std::string_view title, int width, int height)
+{
+    return tk::FormDesign {name, title, width, height, colors::kBoard, "Form1", tk::Placement::OverOwner, kDialogTop};
+}
+
 // The board as it stands before Form_Load: everything but the logo and the host line hidden.
 // Board::visit_controls gives their order on screen.
 struct BoardControls {

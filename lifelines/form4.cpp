@@ -18,7 +18,7 @@ PhoneFriendControls::PhoneFriendControls()
 }
 
 PhoneFriend::PhoneFriend(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign {"Form4", "AIUTO DA CASA", 4905, 2700, kBoard})
+    : tk::Form(g.runtime, dialog_design("Form4", "AIUTO DA CASA", 4905, 2700))
     , game(g)
 {
 }

@@ -73,7 +73,7 @@ AudiencePollControls::AudiencePollControls()
 }
 
 AudiencePoll::AudiencePoll(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign {"Form5", "AIUTO DEL PUBBLICO", 4680, 6450, kBoard})
+    : tk::Form(g.runtime, dialog_design("Form5", "AIUTO DEL PUBBLICO", 4680, 6450))
     , game(g)
 {
 }

@@ -1,8 +1,8 @@
 // The question bank: complete, well formed, the given rows in place, and every text fits its box.
 #include "game/bank/bank.h"
 #include "game/form1.h"
-#include "toolkit/sdl/painter.h"
-#include "toolkit/sdl/snapshot.h"
+#include "toolkit/sdl/fonts.h"
+#include "toolkit/text_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -91,13 +91,13 @@ TEST(BankTest, EveryTextFitsItsBoxAtNormalSize)
         for (const bank::Question& row : bank::pool(level)) {
             tk::Label question = board.Label2;
             question.Caption = std::string(row.domanda);
-            tk::sdl::TextLayout q = tk::sdl::layout_text(fonts, question, 1.0);
+            tk::TextLayout q = tk::layout_text(fonts, question, 1.0);
             EXPECT_TRUE(q.fits && q.pixels == q.nominal) << "question does not fit: " << row.domanda;
             shrunk += q.pixels != q.nominal;
             for (std::string_view a : {row.giusta, row.errate[0], row.errate[1], row.errate[2]}) {
                 tk::Label answer = board.Label3(0);
                 answer.Caption = std::string(bank::kAnswerBlanks) + std::string(a);
-                tk::sdl::TextLayout l = tk::sdl::layout_text(fonts, answer, 1.0);
+                tk::TextLayout l = tk::layout_text(fonts, answer, 1.0);
                 EXPECT_TRUE(l.fits && l.pixels == l.nominal && l.lines.size() == 1)
                     << "answer does not fit on one line: " << a << " (" << row.domanda << ")";
             }

@@ -2,7 +2,9 @@
 // on the way: the final answer, the walk-away, the friend on the phone and the poll each give the
 // board back as their own "NO" or "TORNA AL GIOCO" would; the poll also tells which answer is
 // wrong (the audience is sure of the right one on the first question). Closing the goodbye
-// screen then ends the program with status 0. About a minute and a half.
+// screen then ends the program with status 0. It runs under a window manager, as on a desktop,
+// and a click on the board while each dialog is up must leave the dialog in front. About a
+// minute and a half.
 #include "tests/real_window.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +12,9 @@
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <sys/wait.h>
 #include <thread>
 
@@ -23,16 +28,55 @@ constexpr int kFinalW = 4755, kFinalH = 3090;
 constexpr std::array<std::array<int, 2>, 4> kLetterAt = {{{1320, 9360}, {6360, 9360}, {1320, 10080}, {6360, 10080}}};
 constexpr std::array<int, 4> kBarLeft = {480, 1560, 2640, 3720};
 
-// Whether a point of a window shows a colour within a second (the window redraws on its own time).
-bool shows(const std::string& window, int w, int h, int x, int y, long colour)
+// Whether a point of a window shows a colour within a while (the window redraws on its own time).
+bool shows(
+    const std::string& window, int w, int h, int x, int y, long colour, std::chrono::milliseconds within = 1000ms)
 {
-    auto end = std::chrono::steady_clock::now() + 1s;
+    auto end = std::chrono::steady_clock::now() + within;
     do {
         if (real_window::pixel_twips(window, w, h, x, y) == colour)
             return true;
         std::this_thread::sleep_for(100ms);
     } while (std::chrono::steady_clock::now() < end);
     return false;
+}
+
+// A point on the left and one on the right edge of a dialog's outer frame, in its twips.
+struct Frame {
+    int left, right, y;
+};
+
+// Under a window manager a click on the board raises it, and the dialog must come along in
+// front of it: the board takes no click while a dialog is up, and a dialog hidden behind it
+// would freeze the show. The dialog has no button of its own in the task bar, cannot be
+// resized or maximised, and does not stay minimised away from its board.
+void expect_in_front(pid_t pid, const std::string& board, const char* title, int w, int h, Frame f)
+{
+    SCOPED_TRACE(title);
+    auto dialog = real_window::find_window(pid, title);
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(shows(*dialog, w, h, f.left, f.y, 0x8080FF, 3000ms)) << "the dialog's frame never showed";
+    real_window::click_twips(board, kBoardW, kBoardH, 300, 300);
+    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(shows(*dialog, w, h, f.left, f.y, 0x8080FF) && shows(*dialog, w, h, f.right, f.y, 0x8080FF))
+        << "a click on the board hid the dialog";
+    char id[32];
+    std::snprintf(id, sizeof id, "0x%lx", std::strtoul(dialog->c_str(), nullptr, 10));
+    std::string list = real_window::run("xprop -root _NET_CLIENT_LIST");
+    std::string props
+        = real_window::run("xprop -id " + *dialog + " WM_TRANSIENT_FOR _NET_WM_STATE _NET_WM_ALLOWED_ACTIONS");
+    bool listed = list.find(std::string(id) + ",") != std::string::npos
+        || list.find(std::string(id) + "\n") != std::string::npos;
+    if (listed) {
+        EXPECT_TRUE(props.find("WM_TRANSIENT_FOR(WINDOW): window id") != std::string::npos
+            || props.find("_NET_WM_STATE_SKIP_TASKBAR") != std::string::npos)
+            << "listed for the task bar as a window of its own: " << props;
+    }
+    EXPECT_EQ(props.find("MAXIMIZE"), std::string::npos) << props;
+    real_window::run("xdotool windowminimize " + *dialog + " 2>/dev/null");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(shows(*dialog, w, h, f.left, f.y, 0x8080FF)) << "the dialog was minimised away from its board";
+    EXPECT_EQ(props.find("_NET_WM_ACTION_RESIZE"), std::string::npos) << props;
 }
 
 TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame)
@@ -43,6 +87,7 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
         GTEST_SKIP() << "a slow test, left out of quick runs";
     real_window::Screen screen(1280, 1024);
     ASSERT_TRUE(screen.ok());
+    ASSERT_TRUE(screen.start_window_manager()) << "openbox is needed (./dev test installs it)";
     std::string errors = std::string(RUVANTIA_BINARY_DIR) + "/tests/dialogs.err";
     pid_t pid = real_window::start_game({{}, {}, errors});
     ASSERT_GT(pid, 0);
@@ -73,6 +118,7 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
         *board, kBoardW, kBoardH, at(0, 2000, 250)[0], at(0, 2000, 250)[1], opened("LA ACCENDIAMO"), 60s))
         << "the first question's answers never took a click";
     EXPECT_TRUE(shows(*board, kBoardW, kBoardH, ax, ay, 0xFF8000)) << "the answer chosen is not marked";
+    expect_in_front(pid, *board, "LA ACCENDIAMO", kFinalW, kFinalH, {240, 4545, 787});
     std::this_thread::sleep_for(500ms);
     auto final_answer = real_window::find_window(pid, "LA ACCENDIAMO");
     ASSERT_TRUE(final_answer && real_window::close_window(*final_answer));
@@ -84,11 +130,13 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
     struct Opening {
         const char* title;
         int x, y;
+        int w, h;
+        Frame frame;
     };
-    for (Opening o :
-        {Opening {"Vuoi veramente", 480 + 1027, 6720 + 187}, Opening {"AIUTO DA CASA", 840 + 530, 3480 + 345}}) {
+    for (Opening o : {Opening {"Vuoi veramente", 480 + 1027, 6720 + 187, 5070, 3285, {120, 4905, 847}},
+             Opening {"AIUTO DA CASA", 840 + 530, 3480 + 345, 4905, 2700, {120, 4785, 1327}}}) {
         ASSERT_TRUE(real_window::click_until(*board, kBoardW, kBoardH, o.x, o.y, opened(o.title), 5s)) << o.title;
-        std::this_thread::sleep_for(500ms);
+        expect_in_front(pid, *board, o.title, o.w, o.h, o.frame);
         auto dialog = real_window::find_window(pid, o.title);
         ASSERT_TRUE(dialog && real_window::close_window(*dialog)) << o.title;
         ASSERT_TRUE(real_window::window_gone(pid, o.title)) << o.title << " did not close";
@@ -110,6 +158,7 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
         }
     }
     ASSERT_EQ(lit, 1) << "the poll does not show one clear favourite";
+    expect_in_front(pid, *board, "AIUTO DEL PUBBLICO", kPollW, kPollH, {600, 4080, 600});
     ASSERT_TRUE(real_window::close_window(*poll));
     ASSERT_TRUE(real_window::window_gone(pid, "AIUTO DEL PUBBLICO"));
 

@@ -1,5 +1,7 @@
 #include "tests/real_window.h"
 
+#include "toolkit/geometry.h"
+
 #include <X11/Xlib.h>
 
 #include <chrono>
@@ -7,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -169,8 +172,39 @@ void Screen::use() const
         setenv("DISPLAY", display_.c_str(), 1);
 }
 
+bool Screen::start_window_manager()
+{
+    if (display_.empty() || run("command -v openbox").empty())
+        return false;
+    use();
+    char arg0[] = "openbox", arg1[] = "--sm-disable";
+    char* argv[] = {arg0, arg1, nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    int failed = posix_spawnp(&manager_, "openbox", &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) {
+        manager_ = -1;
+        return false;
+    }
+    // It is ready once it names itself on the root window.
+    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < end) {
+        if (run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id") != std::string::npos)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
 void Screen::shut_down()
 {
+    if (manager_ > 0) {
+        kill(manager_, SIGTERM);
+        waitpid(manager_, nullptr, 0);
+        manager_ = -1;
+    }
     if (pid_ <= 0)
         return;
     kill(pid_, SIGTERM);
@@ -229,20 +263,22 @@ std::optional<std::string> find_window(pid_t pid, const std::string& name, int t
 
 Geometry window_geometry(const std::string& window)
 {
-    // A window that has just closed is no error worth printing: the caller sees it is gone.
-    std::string out = run("xdotool getwindowgeometry --shell " + window + " 2>/dev/null");
+    // xwininfo's absolute corner is right under a window manager too, which puts the window in
+    // a frame of its own (xdotool then adds the frame's offset once more). A window that has just
+    // closed is no error worth printing: the caller sees it is gone.
+    std::string out = run("xwininfo -id " + window + " 2>/dev/null");
     Geometry g;
     std::istringstream in(out);
     std::string line;
+    auto value = [&](const char* name, int& to) {
+        if (std::size_t at = line.find(name); at != std::string::npos)
+            to = std::atoi(line.c_str() + at + std::strlen(name));
+    };
     while (std::getline(in, line)) {
-        if (line.rfind("X=", 0) == 0)
-            g.x = std::atoi(line.c_str() + 2);
-        if (line.rfind("Y=", 0) == 0)
-            g.y = std::atoi(line.c_str() + 2);
-        if (line.rfind("WIDTH=", 0) == 0)
-            g.w = std::atoi(line.c_str() + 6);
-        if (line.rfind("HEIGHT=", 0) == 0)
-            g.h = std::atoi(line.c_str() + 7);
+        value("Absolute upper-left X:", g.x);
+        value("Absolute upper-left Y:", g.y);
+        value("Width:", g.w);
+        value("Height:", g.h);
     }
     return g;
 }
@@ -253,9 +289,9 @@ namespace {
 std::pair<int, int> to_pixels(const std::string& window, int client_w, int client_h, int x, int y)
 {
     Geometry g = window_geometry(window);
-    double s = std::min(g.w / (client_w / 15.0), g.h / (client_h / 15.0));
-    double ox = (g.w - client_w / 15.0 * s) / 2, oy = (g.h - client_h / 15.0 * s) / 2;
-    return {static_cast<int>(std::lround(ox + x * s / 15.0)), static_cast<int>(std::lround(oy + y * s / 15.0))};
+    tk::FormDesign design {.ClientWidth = client_w, .ClientHeight = client_h};
+    tk::Viewport view = tk::fit(design, g.w, g.h);
+    return {view.px(x), view.py(y)};
 }
 
 } // namespace

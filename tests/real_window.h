@@ -45,11 +45,14 @@ public:
     int height() const { return height_; }
     // Makes this the display that the game and the tools use from now on.
     void use() const;
+    // Starts a window manager (openbox) on this display, as a desktop has; false when it cannot.
+    bool start_window_manager();
     // The server goes away, as when the desktop session ends under the game.
     void shut_down();
 
 private:
     pid_t pid_ = -1;
+    pid_t manager_ = -1;
     std::string display_;
     int width_, height_;
 };

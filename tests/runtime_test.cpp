@@ -1,8 +1,11 @@
 // The forms runtime: timers, loading and unloading, clicks, the end of the program, chance.
+#include "toolkit/driver.h"
 #include "toolkit/runtime.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -58,17 +61,8 @@ struct RuntimeTest : ::testing::Test {
     tk::Runtime rt {clock, random};
     std::vector<std::string> log;
     TestForm form {rt, log};
-    void advance(tk::Millis t)
-    {
-        while (auto due = rt.next_due()) {
-            if (*due > t)
-                break;
-            clock.set(*due);
-            rt.run_next(*due);
-        }
-        clock.set(t);
-        rt.run_until(t);
-    }
+    tk::Driver driver {rt, clock};
+    void advance(tk::Millis t) { driver.play_until(clock, t); }
     void show()
     {
         rt.dispatch([&] { form.Show(); });
@@ -188,14 +182,164 @@ TEST_F(RuntimeTest, ClicksGoToTheTopmostVisibleLabelAndStopThereWhenDisabled)
     EXPECT_EQ(log, (std::vector<std::string> {"Front", "Back", "Back"}));
 }
 
-TEST_F(RuntimeTest, AStallReanchorsTimersInsteadOfFiringEveryMissedTick)
+// The loop's driver on a manual clock, drawing into a display that only writes down what it drew
+// and when; each redraw takes `cost` ms of the clock.
+struct FakeDisplay final : tk::Display {
+    tk::ManualClock& clock;
+    std::vector<std::string>& log;
+    tk::Millis cost = 0;
+    FakeDisplay(tk::ManualClock& c, std::vector<std::string>& l)
+        : clock(c)
+        , log(l)
+    {
+    }
+    void sync_windows() override { }
+    std::optional<tk::PixelRect> output_size(tk::Form&) override { return tk::PixelRect {0, 0, 200, 200}; }
+    void draw(tk::Form&, const tk::Viewport&, const tk::Tip* tip) override
+    {
+        log.push_back("draw@" + std::to_string(clock.now()) + (tip ? " tip " + tip->text : ""));
+        clock.set(clock.now() + cost);
+    }
+    void show_cursor(tk::Cursor c) override { log.push_back(c == tk::Cursor::Hand ? "hand" : "arrow"); }
+};
+
+struct DriverTest : RuntimeTest {
+    FakeDisplay display {clock, log};
+    tk::Driver shown {rt, clock, &display};
+    std::optional<double> step_at(tk::Millis t)
+    {
+        clock.set(t);
+        return shown.step().wake;
+    }
+};
+
+TEST_F(DriverTest, AStallReanchorsTimersInsteadOfFiringEveryMissedTick)
 {
     show();
     rt.dispatch([&] { form.A.Enabled = true; });
-    clock.set(5000);
-    rt.reanchor(5000, 1000);
-    advance(5250);
-    EXPECT_EQ(log, (std::vector<std::string> {"A@5000", "A@5100", "A@5200"}));
+    EXPECT_EQ(step_at(0), 100.0);
+    EXPECT_EQ(step_at(5000), 5100.0); // the computer slept: one tick now, then the old pace
+    EXPECT_EQ(step_at(5100), 5200.0);
+    EXPECT_EQ(log, (std::vector<std::string> {"draw@0", "A@5000", "A@5100"}));
+}
+
+TEST_F(DriverTest, RedrawsOncePerFrameAndNeverInTheWayOfATickAboutToFallDue)
+{
+    show();
+    display.cost = 5;
+    form.on_a = [&] {
+        form.Front.Caption = "tick";
+        form.A.Interval = 20;
+    };
+    rt.dispatch([&] { form.A.Enabled = true; });
+    EXPECT_EQ(step_at(0), 100.0);
+    EXPECT_EQ(step_at(100), 120.0); // drawn at 100; a redraw takes 5 ms
+    // A change within the frame waits for the frame's end; there the tick at 120 is too close
+    // for a 5 ms redraw, so the redraw waits for it and shows both.
+    clock.set(110);
+    EXPECT_TRUE(rt.click_at(form, 50, 50));
+    form.Front.Caption = "clicked";
+    EXPECT_EQ(shown.step().wake, 116.0);
+    EXPECT_EQ(step_at(116), 120.0);
+    EXPECT_EQ(step_at(120), 140.0);
+    EXPECT_EQ(log, (std::vector<std::string> {"draw@0", "A@100", "draw@100", "Front", "A@120", "draw@120"}));
+}
+
+TEST_F(DriverTest, APointerAtRestShowsTheHandAndTheTooltipWhichAPressTakesAway)
+{
+    show();
+    form.Front.MousePointer = tk::kCustomPointer;
+    form.Front.ToolTipText = "davanti";
+    step_at(0);
+    // 3000 twips in 200 pixels: the front label is the first 6 pixels.
+    shown.pointer_moved(form, 3, 3);
+    EXPECT_EQ(shown.step().wake, 600.0);
+    EXPECT_EQ(step_at(600), std::nullopt);
+    shown.pressed(form);
+    step_at(700);
+    shown.released(form, 3, 3);
+    shown.pressed(form);
+    shown.released(form, 150, 150); // on the frame: a shape takes no click
+    EXPECT_EQ(log, (std::vector<std::string> {"draw@0", "hand", "draw@600 tip davanti", "draw@700", "Front", "arrow"}));
+}
+
+TEST(AppearanceTest, EveryDrawnFieldOfEveryControlChangesTheHash)
+{
+    struct Controls {
+        tk::Label label;
+        tk::Shape shape;
+        tk::Line line;
+        tk::Picture picture;
+    };
+    struct One final : tk::Form, Controls {
+        explicit One(tk::Runtime& rt)
+            : tk::Form(rt, tk::FormDesign {"Form9", "test", 3000, 3000})
+        {
+        }
+        void visit_controls(tk::ControlVisitor& v) override
+        {
+            tk::visit(v, "label", label);
+            tk::visit(v, "shape", shape);
+            tk::visit(v, "line", line);
+            tk::visit(v, "picture", picture);
+        }
+        void reset_controls() override { static_cast<Controls&>(*this) = Controls {}; }
+    };
+    std::vector<std::function<void(Controls&)>> changes = {
+        [](Controls& c) { c.label.Left = 1; },
+        [](Controls& c) { c.label.Top = 1; },
+        [](Controls& c) { c.label.Width = 1; },
+        [](Controls& c) { c.label.Height = 1; },
+        [](Controls& c) { c.label.Caption = "x"; },
+        [](Controls& c) { c.label.BackColor = 1; },
+        [](Controls& c) { c.label.ForeColor = 1; },
+        [](Controls& c) { c.label.BackStyle = 0; },
+        [](Controls& c) { c.label.Alignment = tk::Align::Right; },
+        [](Controls& c) { c.label.Visible = false; },
+        [](Controls& c) { c.label.Enabled = false; },
+        [](Controls& c) { c.label.MousePointer = 99; },
+        [](Controls& c) { c.label.ToolTipText = "x"; },
+        [](Controls& c) { c.label.Font.Name = "Arial"; },
+        [](Controls& c) { c.label.Font.Size = 9; },
+        [](Controls& c) { c.label.Font.Bold = true; },
+        [](Controls& c) { c.label.Font.Italic = true; },
+        [](Controls& c) { c.shape.Left = 1; },
+        [](Controls& c) { c.shape.Top = 1; },
+        [](Controls& c) { c.shape.Width = 1; },
+        [](Controls& c) { c.shape.Height = 1; },
+        [](Controls& c) { c.shape.BorderColor = 1; },
+        [](Controls& c) { c.shape.BackColor = 1; },
+        [](Controls& c) { c.shape.BackStyle = 1; },
+        [](Controls& c) { c.shape.BorderWidth = 2; },
+        [](Controls& c) { c.shape.Visible = false; },
+        [](Controls& c) { c.line.X1 = 1; },
+        [](Controls& c) { c.line.Y1 = 1; },
+        [](Controls& c) { c.line.X2 = 1; },
+        [](Controls& c) { c.line.Y2 = 1; },
+        [](Controls& c) { c.line.BorderColor = 1; },
+        [](Controls& c) { c.line.BorderWidth = 5; },
+        [](Controls& c) { c.line.Visible = false; },
+        [](Controls& c) { c.picture.Left = 1; },
+        [](Controls& c) { c.picture.Top = 1; },
+        [](Controls& c) { c.picture.Width = 1; },
+        [](Controls& c) { c.picture.Height = 1; },
+        [](Controls& c) { c.picture.Source = "logo.svg"; },
+        [](Controls& c) { c.picture.Visible = false; },
+        [](Controls& c) { c.picture.Enabled = false; },
+        [](Controls& c) { c.picture.MousePointer = 99; },
+        [](Controls& c) { c.picture.ToolTipText = "x"; },
+    };
+    tk::ManualClock clock;
+    tk::Random random;
+    tk::Runtime rt {clock, random};
+    One form {rt};
+    std::uint64_t plain = tk::appearance_hash(form);
+    std::set<std::uint64_t> seen {plain};
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        static_cast<Controls&>(form) = Controls {};
+        changes[i](form);
+        EXPECT_TRUE(seen.insert(tk::appearance_hash(form)).second) << "change " << i << " left the hash as it was";
+    }
 }
 
 TEST(RandomTest, ReseedingTwiceInTheSameSecondGivesIndependentDraws)

@@ -13,6 +13,8 @@ public:
     virtual ~Clock() = default;
     virtual Millis now() const = 0; // monotonic, from program start
     virtual int seconds_since_midnight() const = 0; // local time of day
+    // The same time as now(), in fractions of a millisecond where the clock has them.
+    virtual double now_exact() const { return static_cast<double>(now()); }
 };
 
 // Virtual time that only moves when told to: every run is repeatable.

@@ -17,12 +17,20 @@ namespace tk {
 class Runtime;
 class Timer;
 
+// Where a window opens: centred on the screen, or over the window that owns it.
+enum class Placement : std::uint8_t { Centred, OverOwner };
+
 struct FormDesign {
     std::string_view name; // "Form1"
     std::string_view title; // title bar text
     int ClientWidth = 0; // twips
     int ClientHeight = 0;
     Color BackColor = 0x000040;
+    // A dialog names the window it belongs to: it stays in front of it, out of the task bar,
+    // and opens over it with its top this many twips below the owner's client top.
+    std::string_view owner;
+    Placement placement = Placement::Centred;
+    int top_over_owner = 0;
 };
 
 class Form {

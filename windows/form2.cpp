@@ -22,7 +22,7 @@ WalkAwayControls::WalkAwayControls()
 }
 
 WalkAway::WalkAway(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign {"Form2", "Vuoi veramente abbandonare?", 5070, 3285, kBoard})
+    : tk::Form(g.runtime, dialog_design("Form2", "Vuoi veramente abbandonare?", 5070, 3285))
     , game(g)
 {
 }

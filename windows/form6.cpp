@@ -23,7 +23,7 @@ FinalAnswerControls::FinalAnswerControls()
 }
 
 FinalAnswer::FinalAnswer(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign {"Form6", "LA ACCENDIAMO?", 4755, 3090, kBoard})
+    : tk::Form(g.runtime, dialog_design("Form6", "LA ACCENDIAMO?", 4755, 3090))
     , game(g)
 {
 }

@@ -1,23 +1,19 @@
 #include "toolkit/sdl/backend.h"
 
-#include "toolkit/sdl/art.h"
+#include "toolkit/art.h"
+#include "toolkit/sdl/x11_dialog.h"
 #include "toolkit/sdl/x11_errors.h"
-#include "toolkit/visitor.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <thread>
 
 namespace tk::sdl {
 
 namespace {
-
-constexpr Uint64 kFrameMs = 16; // at most one redraw per display frame
-constexpr double kRedrawMarginMs = 0.5; // a redraw must end this long before the next tick
-constexpr Uint64 kTooltipMs = 600; // a still pointer shows the tooltip after this
-constexpr Millis kStallMs = 1000; // timers further behind than this are re-anchored
 
 SDL_Surface* rasterise(std::string_view name, int w, int h)
 {
@@ -33,48 +29,10 @@ SDL_Surface* rasterise(std::string_view name, int w, int h)
 
 } // namespace
 
-namespace {
-
-struct Hasher final : ControlVisitor {
-    std::uint64_t h = 1469598103934665603ULL;
-    void add(std::uint64_t v)
-    {
-        h ^= v;
-        h *= 1099511628211ULL;
-    }
-    void add_text(std::string_view s)
-    {
-        for (char c : s)
-            add(static_cast<std::uint64_t>(static_cast<unsigned char>(c)));
-        add(0xFFu);
-    }
-    template <typename C> void all(const C& c)
-    {
-        for_each_property(c, [&](const Property& p) {
-            if (p.kind == Property::Kind::Text)
-                add_text(p.text);
-            else
-                add(static_cast<std::uint64_t>(p.number));
-        });
-    }
-    void visit(std::string_view, int, Label& c) override { all(c); }
-    void visit(std::string_view, int, Shape& c) override { all(c); }
-    void visit(std::string_view, int, Line& c) override { all(c); }
-    void visit(std::string_view, int, Picture& c) override { all(c); }
-};
-
-} // namespace
-
-std::uint64_t appearance_hash(Form& form)
-{
-    Hasher v;
-    form.visit_controls(v);
-    return v.h;
-}
-
 Backend::Backend(Runtime& runtime, SystemClock& clock)
     : runtime_(runtime)
     , clock_(clock)
+    , driver_(runtime, clock, this)
 {
 }
 
@@ -111,7 +69,10 @@ std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
         return nullptr;
     }
     std::unique_ptr<Backend> b(new Backend(runtime, clock));
-    b->choose_scale();
+    // One scale for every window, from the display's pixel density (96 dpi where it is unknown).
+    float hdpi = 0;
+    double density = SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi > 0 ? hdpi / 96.0 : 1.0;
+    b->scale_ = choose_scale(runtime.forms(), b->usable(), density);
     b->arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
     int cursor = std::max(24, static_cast<int>(std::lround(32 * std::min(b->scale_, 2.0))));
     if (SDL_Surface* hand = rasterise("hand.svg", cursor, cursor)) {
@@ -142,103 +103,96 @@ Backend::~Backend()
     SDL_Quit();
 }
 
-// One scale for every window: the display's pixel density, made smaller where the board
-// would not fit the screen and larger on a screen where it would look like a stamp.
-void Backend::choose_scale()
+PixelRect Backend::usable() const
 {
-    constexpr double board_w = 12345 / 15.0, board_h = 10965 / 15.0;
-    SDL_Rect usable {0, 0, 1024, 768};
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
-        SDL_GetDisplayBounds(0, &usable);
-    float hdpi = 0;
-    double scale = 1.0;
-    if (SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi > 0)
-        scale = std::max(1.0, hdpi / 96.0);
-    while ((scale + 1) * board_h <= 0.8 * usable.h && (scale + 1) * board_w <= 0.9 * usable.w)
-        scale += 1;
-    double fit = std::min((usable.w - 16) / board_w, (usable.h - 48) / board_h);
-    scale_ = std::max(0.25, std::min(scale, fit));
+    SDL_Rect r {0, 0, 1024, 768};
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0 || r.w <= 0)
+        SDL_GetDisplayBounds(0, &r);
+    return PixelRect {r.x, r.y, r.w, r.h};
 }
 
-Viewport Backend::viewport(const Window& w) const
+std::optional<PixelRect> Backend::output_size(Form& form)
 {
-    int ow = 0, oh = 0;
-    SDL_GetRendererOutputSize(w.renderer, &ow, &oh);
-    double cw = w.form->design().ClientWidth / 15.0, ch = w.form->design().ClientHeight / 15.0;
-    double s = std::min(ow / cw, oh / ch);
-    return Viewport {
-        s, static_cast<int>(std::lround((ow - cw * s) / 2)), static_cast<int>(std::lround((oh - ch * s) / 2))};
+    auto it = windows_.find(&form);
+    if (it == windows_.end())
+        return std::nullopt;
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(it->second.renderer, &w, &h);
+    return PixelRect {0, 0, w, h};
 }
 
-// The board opens centred; the dialogs open over the top of the board so that the question and
-// the answers stay in sight; the goodbye screen opens centred.
-void Backend::place(Window& w)
+// A window for a form that is shown. A dialog belongs to the window that owns it: the window
+// manager keeps it in front of its owner and out of the task bar, and it keeps its size.
+void Backend::open(Form& form)
 {
-    int width = 0, height = 0;
-    SDL_GetWindowSize(w.window, &width, &height);
-    Form* board = runtime_.form("Form1");
-    auto it = board ? windows_.find(board) : windows_.end();
-    if (w.form == board || it == windows_.end() || !board->shown()) {
-        SDL_SetWindowPosition(w.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    PixelRect size = client_size(form.design(), scale_);
+    Form* owner = form.design().owner.empty() ? nullptr : runtime_.form(form.design().owner);
+    auto owner_window = owner ? windows_.find(owner) : windows_.end();
+    bool dialog = !form.design().owner.empty();
+    Uint32 flags = SDL_WINDOW_HIDDEN | (dialog ? SDL_WINDOW_SKIP_TASKBAR : SDL_WINDOW_RESIZABLE);
+    Window win;
+    win.window = SDL_CreateWindow(
+        form.Caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.w, size.h, flags);
+    if (!win.window) {
+        std::fprintf(stderr, "ruvantia: cannot open a window: %s\n", SDL_GetError());
         return;
     }
-    int bx = 0, by = 0, bw = 0, bh = 0;
-    SDL_GetWindowPosition(it->second.window, &bx, &by);
-    SDL_GetWindowSize(it->second.window, &bw, &bh);
-    Viewport v = viewport(it->second);
-    int x = bx + (bw - width) / 2;
-    int y = by + v.py(1320);
-    SDL_Rect usable {0, 0, 0, 0};
-    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0) {
-        x = std::clamp(x, usable.x, std::max(usable.x, usable.x + usable.w - width));
-        y = std::clamp(y, usable.y + 24, std::max(usable.y + 24, usable.y + usable.h - height));
+    if (icon_)
+        SDL_SetWindowIcon(win.window, icon_);
+    if (!dialog)
+        SDL_SetWindowMinimumSize(win.window, std::max(1, size.w / 3), std::max(1, size.h / 3));
+    win.renderer = SDL_CreateRenderer(win.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!win.renderer) {
+        std::fprintf(stderr, "ruvantia: cannot draw in a window: %s\n", SDL_GetError());
+        SDL_DestroyWindow(win.window);
+        return;
     }
-    SDL_SetWindowPosition(w.window, x, y);
+    win.painter = std::make_unique<Painter>(win.renderer, fonts_);
+    // Where it opens: over its owner when the owner is on screen, centred otherwise.
+    PixelRect owner_rect;
+    std::optional<Viewport> owner_view;
+    if (owner_window != windows_.end() && owner->shown()) {
+        SDL_GetWindowPosition(owner_window->second.window, &owner_rect.x, &owner_rect.y);
+        SDL_GetWindowSize(owner_window->second.window, &owner_rect.w, &owner_rect.h);
+        owner_view = driver_.viewport(*owner);
+        if (dialog) {
+            SDL_SetWindowModalFor(win.window, owner_window->second.window);
+            mark_as_dialog(win.window);
+        }
+    }
+    if (owner_view) {
+        PixelRect at = placement(form.design(), size.w, size.h, usable(), &owner_rect, &*owner_view);
+        SDL_SetWindowPosition(win.window, at.x, at.y);
+    } else {
+        SDL_SetWindowPosition(win.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    SDL_Window* shown = win.window;
+    windows_.emplace(&form, std::move(win));
+    SDL_ShowWindow(shown);
+}
+
+void Backend::close(std::map<Form*, Window>::iterator it)
+{
+    driver_.forget(*it->first);
+    it->second.painter.reset();
+    SDL_DestroyRenderer(it->second.renderer);
+    SDL_DestroyWindow(it->second.window);
+    windows_.erase(it);
 }
 
 void Backend::sync_windows()
 {
     // Windows whose form was unloaded go.
     for (auto it = windows_.begin(); it != windows_.end();) {
-        if (!it->first->shown()) {
-            if (hover_form_ == it->first)
-                hover_form_ = nullptr;
-            it->second.painter.reset();
-            SDL_DestroyRenderer(it->second.renderer);
-            SDL_DestroyWindow(it->second.window);
-            it = windows_.erase(it);
-        } else {
-            ++it;
-        }
+        auto next = std::next(it);
+        if (!it->first->shown())
+            close(it);
+        it = next;
     }
     // Shown forms get a window.
-    for (Form* form : runtime_.stacking()) {
-        if (windows_.count(form))
-            continue;
-        int w = static_cast<int>(std::lround(form->design().ClientWidth * scale_ / 15.0));
-        int h = static_cast<int>(std::lround(form->design().ClientHeight * scale_ / 15.0));
-        Window win;
-        win.form = form;
-        win.window = SDL_CreateWindow(form->Caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, w, h,
-            SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
-        if (!win.window) {
-            std::fprintf(stderr, "ruvantia: cannot open a window: %s\n", SDL_GetError());
-            continue;
-        }
-        if (icon_)
-            SDL_SetWindowIcon(win.window, icon_);
-        SDL_SetWindowMinimumSize(win.window, std::max(1, w / 3), std::max(1, h / 3));
-        win.renderer = SDL_CreateRenderer(win.window, -1, SDL_RENDERER_SOFTWARE);
-        if (!win.renderer) {
-            std::fprintf(stderr, "ruvantia: cannot draw in a window: %s\n", SDL_GetError());
-            SDL_DestroyWindow(win.window);
-            continue;
-        }
-        win.painter = std::make_unique<Painter>(win.renderer, fonts_);
-        auto& placed = windows_.emplace(form, std::move(win)).first->second;
-        place(placed);
-        SDL_ShowWindow(placed.window);
-    }
+    for (Form* form : runtime_.stacking())
+        if (!windows_.count(form))
+            open(*form);
     // Titles follow the forms' captions; the form shown last is in front.
     for (auto& [form, w] : windows_)
         if (form->Caption != SDL_GetWindowTitle(w.window))
@@ -251,41 +205,32 @@ void Backend::sync_windows()
     }
 }
 
-Backend::Window* Backend::window_of(Uint32 id)
+void Backend::draw(Form& form, const Viewport& view, const Tip* tip)
+{
+    auto it = windows_.find(&form);
+    if (it == windows_.end())
+        return;
+    Window& w = it->second;
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(w.renderer, &ow, &oh);
+    w.painter->paint(form, view, ow, oh);
+    if (tip)
+        w.painter->paint_tooltip(*tip, ow, oh, scale_);
+    SDL_RenderPresent(w.renderer);
+}
+
+void Backend::show_cursor(Cursor cursor)
+{
+    SDL_SetCursor(cursor == Cursor::Hand ? hand_ : arrow_);
+}
+
+Form* Backend::form_of(Uint32 id)
 {
     SDL_Window* sw = SDL_GetWindowFromID(id);
     for (auto& [form, w] : windows_)
         if (w.window == sw)
-            return &w;
+            return form;
     return nullptr;
-}
-
-void Backend::update_pointer(Window& w, int x, int y)
-{
-    Viewport v = viewport(w);
-    Hit hit = runtime_.hit_test(*w.form, v.twips_x(x), v.twips_y(y));
-    int pointer = hit.label ? hit.label->MousePointer : hit.picture ? hit.picture->MousePointer : 0;
-    bool hand = pointer == kCustomPointer;
-    if (hand != hand_shown_) {
-        SDL_SetCursor(hand ? hand_ : arrow_);
-        hand_shown_ = hand;
-    }
-    const void* control = hit.label ? static_cast<const void*>(hit.label) : hit.picture;
-    std::string tip;
-    if (hit.enabled && w.form->Enabled)
-        tip = hit.label ? hit.label->ToolTipText : hit.picture ? hit.picture->ToolTipText : "";
-    if (control != hover_control_ || w.form != hover_form_ || tip != hover_tip_) {
-        if (tip_shown_ && hover_form_)
-            if (auto it = windows_.find(hover_form_); it != windows_.end())
-                it->second.dirty = true;
-        tip_shown_ = false;
-        hover_form_ = w.form;
-        hover_control_ = control;
-        hover_tip_ = tip;
-        hover_since_ = SDL_GetTicks64();
-    }
-    hover_x_ = x;
-    hover_y_ = y;
 }
 
 void Backend::handle(const SDL_Event& e)
@@ -296,94 +241,34 @@ void Backend::handle(const SDL_Event& e)
         quit_ = true;
         break;
     case SDL_WINDOWEVENT:
-        if (Window* w = window_of(e.window.windowID)) {
+        if (Form* form = form_of(e.window.windowID)) {
             if (e.window.event == SDL_WINDOWEVENT_CLOSE)
-                runtime_.close(*w->form);
-            else if (e.window.event == SDL_WINDOWEVENT_LEAVE) {
-                if (tip_shown_)
-                    w->dirty = true;
-                tip_shown_ = false;
-                hover_form_ = nullptr;
-                hover_control_ = nullptr;
-                hover_tip_.clear();
-            } else
-                w->dirty = true;
+                runtime_.close(*form);
+            else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED && !form->design().owner.empty())
+                // A dialog hidden away on its own would leave the board waiting for it with no
+                // way back: it stays up while its owner does.
+                SDL_RestoreWindow(windows_.at(form).window);
+            else if (e.window.event == SDL_WINDOWEVENT_LEAVE)
+                driver_.pointer_left(*form);
+            else
+                driver_.exposed(*form);
         }
         break;
     case SDL_MOUSEMOTION:
-        if (Window* w = window_of(e.motion.windowID))
-            update_pointer(*w, e.motion.x, e.motion.y);
+        if (Form* form = form_of(e.motion.windowID))
+            driver_.pointer_moved(*form, e.motion.x, e.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (Window* w = window_of(e.button.windowID); w && e.button.button == SDL_BUTTON_LEFT) {
-            w->pressed = true;
-            if (tip_shown_)
-                w->dirty = true;
-            tip_shown_ = false;
-            hover_since_ = SDL_GetTicks64() + 3600 * 1000; // no tooltip again until the pointer moves
-        }
+        if (Form* form = form_of(e.button.windowID); form && e.button.button == SDL_BUTTON_LEFT)
+            driver_.pressed(*form);
         break;
     case SDL_MOUSEBUTTONUP:
-        if (Window* w = window_of(e.button.windowID); w && e.button.button == SDL_BUTTON_LEFT && w->pressed) {
-            w->pressed = false;
-            Viewport v = viewport(*w);
-            int tx = v.twips_x(e.button.x), ty = v.twips_y(e.button.y);
-            // Clicks on the bars around a resized board are not on the board.
-            if (tx >= 0 && ty >= 0 && tx < w->form->design().ClientWidth && ty < w->form->design().ClientHeight)
-                runtime_.click_at(*w->form, tx, ty);
-            if (windows_.count(w->form))
-                update_pointer(*w, e.button.x, e.button.y);
-        }
+        if (Form* form = form_of(e.button.windowID); form && e.button.button == SDL_BUTTON_LEFT)
+            driver_.released(*form, e.button.x, e.button.y);
         break;
     default:
         break;
     }
-}
-
-void Backend::redraw(Window& w, Uint64 now_ms)
-{
-    double start = clock_.now_exact();
-    int ow = 0, oh = 0;
-    SDL_GetRendererOutputSize(w.renderer, &ow, &oh);
-    w.painter->paint(*w.form, viewport(w), ow, oh);
-    if (tip_shown_ && hover_form_ == w.form)
-        w.painter->paint_tooltip(hover_tip_, hover_x_, hover_y_, ow, oh, scale_);
-    SDL_RenderPresent(w.renderer);
-    w.dirty = false;
-    w.next_frame = now_ms + kFrameMs;
-    w.redraw_ms = std::max(clock_.now_exact() - start, w.redraw_ms * 0.9);
-    w.held_until = 0;
-}
-
-// A redraw that would still be going on when a tick falls due waits for that tick: the tick
-// comes on time, and the redraw right after it shows both. It never waits past one more frame.
-bool Backend::hold_redraw(Window& w, std::optional<Millis> upcoming)
-{
-    if (!upcoming)
-        return false;
-    double now = clock_.now_exact();
-    double due = static_cast<double>(*upcoming);
-    if (due - now > w.redraw_ms + kRedrawMarginMs || now >= static_cast<double>(w.next_frame + kFrameMs))
-        return false;
-    w.held_until = due;
-    return true;
-}
-
-// When the loop must wake next, in the clock's milliseconds: the next tick, a redraw held
-// back to the frame rate, or a tooltip coming due.
-std::optional<double> Backend::next_wake(Uint64 now_ms)
-{
-    std::optional<double> wake;
-    auto sooner = [&](double t) { wake = wake ? std::min(*wake, t) : t; };
-    if (auto due = runtime_.next_due())
-        sooner(static_cast<double>(*due));
-    Uint64 ticks = SDL_GetTicks64();
-    for (auto& [form, w] : windows_)
-        if (w.dirty)
-            sooner(std::max({static_cast<double>(std::max(now_ms, w.next_frame)), w.held_until}));
-    if (!tip_shown_ && !hover_tip_.empty() && hover_form_ && hover_since_ + kTooltipMs >= ticks)
-        sooner(static_cast<double>(now_ms + (hover_since_ + kTooltipMs - ticks)));
-    return wake;
 }
 
 int Backend::run()
@@ -395,51 +280,11 @@ int Backend::run()
 bool Backend::run_until(const std::function<bool()>& stop, std::optional<Millis> until)
 {
     while (!runtime_.finished()) {
-        sync_windows();
-        Millis now = clock_.now();
-        if (auto due = runtime_.next_due(); due && now - *due > kStallMs)
-            runtime_.reanchor(now, kStallMs);
-        bool stopped = false;
-        while (auto due = runtime_.next_due()) {
-            if (*due > clock_.now() || (until && *due > *until) || runtime_.finished())
-                break;
-            runtime_.run_next(*due);
-            if (stop && stop()) {
-                stopped = true;
-                break;
-            }
-        }
+        Driver::Step step = driver_.step(stop, until);
         if (runtime_.finished())
             break;
-        // The tools act at once on what they waited for; the windows catch up on the next pass.
-        if (stopped)
+        if (step.stopped)
             return true;
-        sync_windows();
-        now = clock_.now();
-        bool changed = runtime_.take_activity();
-        Uint64 now_ms = static_cast<Uint64>(now);
-        // What falls due next: a tick, or the moment the tools asked to be back.
-        std::optional<Millis> upcoming = runtime_.next_due();
-        if (until && (!upcoming || *until < *upcoming))
-            upcoming = until;
-        for (auto& [form, w] : windows_) {
-            if (changed) {
-                std::uint64_t h = appearance_hash(*form);
-                if (h != w.drawn_hash) {
-                    w.drawn_hash = h;
-                    w.dirty = true;
-                }
-            }
-            if (!tip_shown_ && !hover_tip_.empty() && hover_form_ == form
-                && SDL_GetTicks64() >= hover_since_ + kTooltipMs) {
-                tip_shown_ = true;
-                w.dirty = true;
-            }
-            if (w.dirty && now_ms >= w.next_frame && !hold_redraw(w, upcoming))
-                redraw(w, now_ms);
-        }
-        if (idle_hook_)
-            idle_hook_();
         if (until && clock_.now() >= *until) {
             auto due = runtime_.next_due();
             if (!due || *due > *until)
@@ -448,7 +293,7 @@ bool Backend::run_until(const std::function<bool()>& stop, std::optional<Millis>
         // Sleep until input or the next thing due; never poll.
         SDL_Event e;
         bool got = false;
-        std::optional<double> wake = next_wake(now_ms);
+        std::optional<double> wake = step.wake;
         if (until)
             wake = std::min(wake.value_or(static_cast<double>(*until)), static_cast<double>(*until));
         if (wake) {

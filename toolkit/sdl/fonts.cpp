@@ -65,9 +65,18 @@ Fonts::~Fonts()
         FT_Done_FreeType(library_);
 }
 
-int Fonts::pixels(double points, double scale)
+std::optional<FaceMetrics> Fonts::face(const Typeface& font, int pixels)
 {
-    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale)));
+    Face* f = get(font, pixels);
+    if (!f)
+        return std::nullopt;
+    return FaceMetrics {f->height(), f->line_skip()};
+}
+
+int Fonts::width(const Typeface& font, int pixels, std::string_view text)
+{
+    Face* f = text.empty() ? nullptr : get(font, pixels);
+    return f ? f->width(text) : 0;
 }
 
 std::string Fonts::file_for(const Typeface& font)

@@ -4,6 +4,7 @@
 
 #include "toolkit/controls.h"
 #include "toolkit/sdl/face.h"
+#include "toolkit/text_layout.h"
 
 #include <map>
 #include <memory>
@@ -12,10 +13,11 @@
 
 namespace tk::sdl {
 
-class Fonts {
+// The desktop's fonts, measured for the toolkit's text layout through FreeType.
+class Fonts final : public FontMetrics {
 public:
     Fonts() = default;
-    ~Fonts();
+    ~Fonts() override;
     Fonts(const Fonts&) = delete;
     Fonts& operator=(const Fonts&) = delete;
 
@@ -24,8 +26,8 @@ public:
     // The font file fontconfig picked for a font (empty if none).
     std::string file_for(const Typeface& font);
 
-    // Pixel size of a point size at a scale (96 dpi at scale 1).
-    static int pixels(double points, double scale);
+    std::optional<FaceMetrics> face(const Typeface& font, int pixels) override;
+    int width(const Typeface& font, int pixels, std::string_view text) override;
 
 private:
     std::map<std::tuple<std::string, bool, bool>, std::string> files_;

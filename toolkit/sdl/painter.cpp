@@ -1,6 +1,6 @@
 #include "toolkit/sdl/painter.h"
 
-#include "toolkit/sdl/art.h"
+#include "toolkit/art.h"
 #include "toolkit/visitor.h"
 
 #include <algorithm>
@@ -8,30 +8,9 @@
 
 namespace tk::sdl {
 
-int Viewport::px(int twips) const
+SDL_Rect sdl_rect(const PixelRect& r)
 {
-    return x + static_cast<int>(std::lround(twips * scale / 15.0));
-}
-
-int Viewport::py(int twips) const
-{
-    return y + static_cast<int>(std::lround(twips * scale / 15.0));
-}
-
-SDL_Rect Viewport::rect(int left, int top, int width, int height) const
-{
-    int x0 = px(left), y0 = py(top);
-    return SDL_Rect {x0, y0, px(left + width) - x0, py(top + height) - y0};
-}
-
-int Viewport::twips_x(int pixel) const
-{
-    return static_cast<int>(std::floor((pixel - x) * 15.0 / scale));
-}
-
-int Viewport::twips_y(int pixel) const
-{
-    return static_cast<int>(std::floor((pixel - y) * 15.0 / scale));
+    return SDL_Rect {r.x, r.y, r.w, r.h};
 }
 
 namespace {
@@ -41,88 +20,12 @@ SDL_Color sdl_color(Color c)
     return SDL_Color {static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c), 255};
 }
 
-Color mix(Color a, Color b)
-{
-    auto ch = [&](int shift) { return ((((a >> shift) & 0xFF) + ((b >> shift) & 0xFF)) / 2) << shift; };
-    return ch(16) | ch(8) | ch(0);
-}
-
-int text_width(Face* face, const std::string& s)
-{
-    return s.empty() ? 0 : face->width(s);
-}
-
-// Greedy word wrap that keeps every blank of the caption: the leading blanks of an answer and
-// the inner blanks of a rung are part of how it looks.
-std::vector<std::string> wrap(Face* face, const std::string& text, int width)
-{
-    std::vector<std::string> lines;
-    std::string current;
-    bool first = true;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string word = text.substr(start, end - start);
-        if (first) {
-            current = word;
-            first = false;
-        } else {
-            std::string candidate = current + " " + word;
-            if (word.empty() || text_width(face, candidate) <= width
-                || current.find_first_not_of(' ') == std::string::npos)
-                current = candidate;
-            else {
-                lines.push_back(current);
-                current = word;
-            }
-        }
-        start = end + 1;
-    }
-    lines.push_back(current);
-    return lines;
-}
-
 } // namespace
-
-TextLayout layout_text(Fonts& fonts, const Label& label, double scale)
-{
-    TextLayout out;
-    out.nominal = Fonts::pixels(label.Font.Size, scale);
-    out.pixels = out.nominal;
-    if (label.Caption.empty())
-        return out;
-    int width = std::max(1, static_cast<int>(std::lround(label.Width * scale / 15.0)));
-    int height = std::max(1, static_cast<int>(std::lround(label.Height * scale / 15.0)));
-    int smallest = std::max(4, static_cast<int>(std::lround(6 * scale)));
-    for (int px = out.nominal; px >= smallest; --px) {
-        Face* face = fonts.get(label.Font, px);
-        if (!face) {
-            out.lines = {label.Caption};
-            return out;
-        }
-        std::vector<std::string> lines = wrap(face, label.Caption, width);
-        int widest = 0;
-        for (const std::string& l : lines)
-            widest = std::max(widest, text_width(face, l));
-        // A line's height is the face's ascent to descent; a label may lend its last line an
-        // eighth of its height for the descenders, which capitals and most letters never use.
-        int need = static_cast<int>(lines.size() - 1) * face->line_skip() + face->height();
-        out.pixels = px;
-        out.lines = std::move(lines);
-        if (widest <= width && need <= height + height / 8) {
-            out.fits = true;
-            return out;
-        }
-        out.fits = false;
-    }
-    return out;
-}
 
 Painter::Painter(SDL_Renderer* renderer, Fonts& fonts)
     : renderer_(renderer)
     , fonts_(fonts)
+    , layout_(fonts)
 {
 }
 
@@ -150,22 +53,22 @@ void Painter::trim_caches(Uint64 paint_start)
             }
         }
     }
-    if (layouts_.size() > 600)
-        layouts_.clear();
+    layout_.trim();
 }
 
-void Painter::fill(const SDL_Rect& r, Color c)
+void Painter::fill(const PixelRect& r, Color c)
 {
+    SDL_Rect rect = sdl_rect(r);
     SDL_SetRenderDrawColor(
         renderer_, static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c), 255);
-    SDL_RenderFillRect(renderer_, &r);
+    SDL_RenderFillRect(renderer_, &rect);
 }
 
 void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h)
 {
     Uint64 start = SDL_GetTicks64();
     SDL_RenderSetClipRect(renderer_, nullptr);
-    fill(SDL_Rect {0, 0, output_w, output_h}, form.design().BackColor);
+    fill(PixelRect {0, 0, output_w, output_h}, form.design().BackColor);
     struct V final : ControlVisitor {
         Painter& p;
         const Viewport& view;
@@ -232,64 +135,49 @@ SDL_Texture* Painter::text_texture(Face* face, const std::string& text, Color co
     return it->second.texture;
 }
 
+void Painter::text(const Typeface& font, int pixels, const PlacedLine& line, Color color)
+{
+    Face* face = fonts_.get(font, pixels);
+    int w = 0, h = 0;
+    if (SDL_Texture* t = face ? text_texture(face, line.text, color, w, h) : nullptr) {
+        SDL_Rect dst {line.x, line.y, w, h};
+        SDL_RenderCopy(renderer_, t, nullptr, &dst);
+    }
+}
+
 void Painter::label(const Label& c, const Viewport& view, Color form_back)
 {
-    SDL_Rect r = view.rect(c.Left, c.Top, c.Width, c.Height);
     if (c.BackStyle == 1)
-        fill(r, c.BackColor);
-    if (c.Caption.empty() || c.Caption.find_first_not_of(' ') == std::string::npos)
+        fill(view.rect(c.Left, c.Top, c.Width, c.Height), c.BackColor);
+    std::optional<LabelText> text = layout_.place(c, view, form_back);
+    if (!text)
         return;
-    std::string key = std::to_string(c.Width) + "x" + std::to_string(c.Height) + ":" + std::to_string(view.scale) + ":"
-        + std::string(c.Font.Name) + std::to_string(c.Font.Size) + (c.Font.Bold ? "b" : "") + (c.Font.Italic ? "i" : "")
-        + ":" + c.Caption;
-    auto it = layouts_.find(key);
-    if (it == layouts_.end())
-        it = layouts_.emplace(key, layout_text(fonts_, c, view.scale)).first;
-    const TextLayout& layout = it->second;
-    Face* face = fonts_.get(c.Font, layout.pixels);
-    if (!face)
-        return;
-    // Disabled text is drawn dimmed towards what lies behind it.
-    Color color = c.Enabled ? c.ForeColor : mix(c.ForeColor, c.BackStyle == 1 ? c.BackColor : form_back);
-    int skip = face->line_skip();
-    int block = static_cast<int>(layout.lines.size() - 1) * skip + face->height();
-    int y = r.y + (r.h - block) / 2;
-    SDL_RenderSetClipRect(renderer_, &r);
-    for (const std::string& text : layout.lines) {
-        int w = 0, h = 0;
-        if (SDL_Texture* t = text.empty() ? nullptr : text_texture(face, text, color, w, h)) {
-            int x = r.x;
-            if (c.Alignment == Align::Center)
-                x = r.x + (r.w - w) / 2;
-            else if (c.Alignment == Align::Right)
-                x = r.x + r.w - w;
-            SDL_Rect dst {x, y, w, h};
-            SDL_RenderCopy(renderer_, t, nullptr, &dst);
-        }
-        y += skip;
-    }
+    SDL_Rect clip = sdl_rect(text->clip);
+    SDL_RenderSetClipRect(renderer_, &clip);
+    for (const PlacedLine& line : text->lines)
+        this->text(text->font, text->pixels, line, text->color);
     SDL_RenderSetClipRect(renderer_, nullptr);
 }
 
 void Painter::shape(const Shape& c, const Viewport& view)
 {
-    SDL_Rect r = view.rect(c.Left, c.Top, c.Width, c.Height);
+    PixelRect r = view.rect(c.Left, c.Top, c.Width, c.Height);
     if (c.BackStyle == 1)
         fill(r, c.BackColor);
     int t = std::max(1, static_cast<int>(std::lround(c.BorderWidth * view.scale)));
     t = std::min({t, r.w / 2 + 1, r.h / 2 + 1});
-    fill(SDL_Rect {r.x, r.y, r.w, t}, c.BorderColor);
-    fill(SDL_Rect {r.x, r.y + r.h - t, r.w, t}, c.BorderColor);
-    fill(SDL_Rect {r.x, r.y, t, r.h}, c.BorderColor);
-    fill(SDL_Rect {r.x + r.w - t, r.y, t, r.h}, c.BorderColor);
+    fill(PixelRect {r.x, r.y, r.w, t}, c.BorderColor);
+    fill(PixelRect {r.x, r.y + r.h - t, r.w, t}, c.BorderColor);
+    fill(PixelRect {r.x, r.y, t, r.h}, c.BorderColor);
+    fill(PixelRect {r.x + r.w - t, r.y, t, r.h}, c.BorderColor);
 }
 
 void Painter::line(const Line& c, const Viewport& view)
 {
-    float x1 = static_cast<float>(view.x + c.X1 * view.scale / 15.0);
-    float y1 = static_cast<float>(view.y + c.Y1 * view.scale / 15.0);
-    float x2 = static_cast<float>(view.x + c.X2 * view.scale / 15.0);
-    float y2 = static_cast<float>(view.y + c.Y2 * view.scale / 15.0);
+    float x1 = static_cast<float>(view.fx(c.X1));
+    float y1 = static_cast<float>(view.fy(c.Y1));
+    float x2 = static_cast<float>(view.fx(c.X2));
+    float y2 = static_cast<float>(view.fy(c.Y2));
     float width = static_cast<float>(c.BorderWidth * view.scale);
     SDL_Color col = sdl_color(c.BorderColor);
     if (width <= 1.5f) {
@@ -347,32 +235,22 @@ SDL_Texture* Painter::picture_texture(std::string_view name, int w, int h)
 
 void Painter::picture(const Picture& c, const Viewport& view)
 {
-    SDL_Rect r = view.rect(c.Left, c.Top, c.Width, c.Height);
+    SDL_Rect r = sdl_rect(view.rect(c.Left, c.Top, c.Width, c.Height));
     if (r.w <= 0 || r.h <= 0)
         return;
     if (SDL_Texture* t = picture_texture(c.Source, r.w, r.h))
         SDL_RenderCopy(renderer_, t, nullptr, &r);
 }
 
-void Painter::paint_tooltip(const std::string& text, int x, int y, int output_w, int output_h, double scale)
+void Painter::paint_tooltip(const Tip& tip, int output_w, int output_h, double scale)
 {
-    Typeface font {"MS Sans Serif", 9, false};
-    Face* face = fonts_.get(font, Fonts::pixels(9, std::max(1.0, scale)));
-    if (!face || text.empty())
+    std::optional<TooltipBox> box = tooltip_box(fonts_, tip.text, tip.x, tip.y, output_w, output_h, scale);
+    if (!box)
         return;
-    int w = 0, h = 0;
-    SDL_Texture* t = text_texture(face, text, 0x000000, w, h);
-    if (!t)
-        return;
-    int pad = 4;
-    SDL_Rect box {x, y + 20, w + 2 * pad, h + 2 * pad};
-    box.x = std::clamp(box.x, 0, std::max(0, output_w - box.w));
-    if (box.y + box.h > output_h)
-        box.y = std::max(0, y - box.h - 4);
-    fill(box, 0x202020);
-    fill(SDL_Rect {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, 0xFFFFE1);
-    SDL_Rect dst {box.x + pad, box.y + pad, w, h};
-    SDL_RenderCopy(renderer_, t, nullptr, &dst);
+    const PixelRect& f = box->frame;
+    fill(f, kTooltipBorder);
+    fill(PixelRect {f.x + 1, f.y + 1, f.w - 2, f.h - 2}, kTooltipBack);
+    text(box->font, box->pixels, box->line, 0x000000);
 }
 
 } // namespace tk::sdl

@@ -2,7 +2,6 @@
 
 #include "toolkit/sdl/painter.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace tk::sdl {
@@ -37,8 +36,8 @@ Fonts& shared_fonts()
 
 SurfacePtr render(Form& form, double scale)
 {
-    int w = static_cast<int>(std::lround(form.design().ClientWidth * scale / 15.0));
-    int h = static_cast<int>(std::lround(form.design().ClientHeight * scale / 15.0));
+    PixelRect size = client_size(form.design(), scale);
+    int w = size.w, h = size.h;
     SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888));
     if (!surface)
         return nullptr;

@@ -21,7 +21,10 @@ public:
     int seconds_since_midnight() const override;
     // The moment at which a virtual millisecond falls due.
     Steady::time_point at(Millis t) const { return start_ + std::chrono::milliseconds(t); }
-    double now_exact() const { return std::chrono::duration<double, std::milli>(Steady::now() - start_).count(); }
+    double now_exact() const override
+    {
+        return std::chrono::duration<double, std::milli>(Steady::now() - start_).count();
+    }
 
 private:
     Steady::time_point start_;

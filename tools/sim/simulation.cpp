@@ -62,6 +62,7 @@ Simulation::Simulation(int start_seconds, std::ostream* trace)
     : clock_(start_seconds)
     , random_(0x2545F4914F6CDD1DULL)
     , game_(std::make_unique<Game>(clock_, random_))
+    , driver_(game_->runtime, clock_)
 {
     if (trace) {
         tracer_ = std::make_unique<tk::Tracer>(game_->runtime, *trace);
@@ -82,16 +83,11 @@ void Simulation::check_end()
 
 void Simulation::wait(tk::Millis ms)
 {
-    tk::Millis target = clock_.now() + ms;
-    while (auto due = game_->runtime.next_due()) {
-        if (*due > target)
-            break;
-        clock_.set(*due);
-        game_->runtime.run_next(*due);
+    driver_.play_until(clock_, clock_.now() + ms, [&] {
         check_end();
-    }
-    clock_.set(target);
-    game_->runtime.run_until(target);
+        return false;
+    });
+    check_end();
 }
 
 bool Simulation::click(std::string_view form, std::string_view control, int index)

@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "toolkit/clock.h"
+#include "toolkit/driver.h"
 #include "toolkit/random.h"
 #include "toolkit/tracer.h"
 
@@ -41,22 +42,13 @@ public:
     // Advance until pred() holds after some tick (checked first at once); false after max_ms.
     template <typename Pred> bool until(Pred pred, tk::Millis max_ms = 600000)
     {
-        tk::Millis limit = clock_.now() + max_ms;
         if (pred())
             return true;
-        while (auto due = game_->runtime.next_due()) {
-            if (*due > limit)
-                break;
-            clock_.set(*due);
-            game_->runtime.run_next(*due);
+        driver_.play_until(clock_, clock_.now() + max_ms, [&] {
             check_end();
-            if (pred())
-                return true;
-        }
-        if (clock_.now() < limit && !ended()) {
-            clock_.set(limit);
-            game_->runtime.run_until(limit);
-        }
+            return pred();
+        });
+        check_end();
         return pred();
     }
     // A click at the centre of a control, through the same hit-testing as a real click.
@@ -75,6 +67,7 @@ private:
     tk::ManualClock clock_;
     tk::Random random_;
     std::unique_ptr<Game> game_;
+    tk::Driver driver_;
     std::unique_ptr<tk::Tracer> tracer_;
     bool end_traced_ = false;
 };

@@ -1,0 +1,299 @@
+#include "toolkit/driver.h"
+
+#include "toolkit/visitor.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace tk {
+
+namespace {
+
+constexpr Millis kFrameMs = 16; // at most one redraw per display frame
+constexpr double kRedrawMarginMs = 0.5; // a redraw must end this long before the next tick
+constexpr Millis kTooltipMs = 600; // a still pointer shows the tooltip after this
+constexpr Millis kStallMs = 1000; // timers further behind than this are re-anchored
+constexpr Millis kNoTipMs = 3600 * 1000; // after a press, no tooltip until the pointer moves
+
+// Every field that changes what a control looks like, traced or not.
+struct Hasher final : ControlVisitor {
+    std::uint64_t h = 1469598103934665603ULL;
+    void add(std::uint64_t v)
+    {
+        h ^= v;
+        h *= 1099511628211ULL;
+    }
+    void add_text(std::string_view s)
+    {
+        for (char c : s)
+            add(static_cast<std::uint64_t>(static_cast<unsigned char>(c)));
+        add(0xFFu);
+    }
+    template <typename C> void traced(const C& c)
+    {
+        for_each_property(c, [&](const Property& p) {
+            if (p.kind == Property::Kind::Text)
+                add_text(p.text);
+            else
+                add(static_cast<std::uint64_t>(p.number));
+        });
+    }
+    void visit(std::string_view, int, Label& c) override
+    {
+        traced(c);
+        add(static_cast<std::uint64_t>(c.Alignment));
+        add_text(c.Font.Name);
+        add(std::bit_cast<std::uint64_t>(c.Font.Size));
+        add(c.Font.Bold);
+        add(c.Font.Italic);
+    }
+    void visit(std::string_view, int, Shape& c) override
+    {
+        traced(c);
+        add(static_cast<std::uint64_t>(c.BorderWidth));
+    }
+    void visit(std::string_view, int, Line& c) override
+    {
+        traced(c);
+        add(static_cast<std::uint64_t>(c.BorderWidth));
+    }
+    void visit(std::string_view, int, Picture& c) override
+    {
+        traced(c);
+        add_text(c.Source);
+    }
+};
+
+} // namespace
+
+std::uint64_t appearance_hash(Form& form)
+{
+    Hasher v;
+    form.visit_controls(v);
+    return v.h;
+}
+
+Driver::Driver(Runtime& runtime, const Clock& clock, Display* display)
+    : runtime_(runtime)
+    , clock_(clock)
+    , display_(display)
+{
+}
+
+void Driver::sync()
+{
+    if (!display_)
+        return;
+    display_->sync_windows();
+    for (auto it = windows_.begin(); it != windows_.end();) {
+        if (!it->first->shown()) {
+            if (hover_form_ == it->first)
+                hover_form_ = nullptr;
+            it = windows_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (Form* form : runtime_.stacking())
+        windows_.try_emplace(form);
+}
+
+void Driver::forget(Form& form)
+{
+    windows_.erase(&form);
+    if (hover_form_ == &form) {
+        hover_form_ = nullptr;
+        tip_shown_ = false;
+    }
+}
+
+std::optional<Viewport> Driver::viewport(Form& form)
+{
+    std::optional<PixelRect> size = display_ ? display_->output_size(form) : std::nullopt;
+    if (!size)
+        return std::nullopt;
+    return fit(form.design(), size->w, size->h);
+}
+
+void Driver::redraw(Form& form, Window& w, Millis now)
+{
+    double start = clock_.now_exact();
+    if (std::optional<Viewport> view = viewport(form))
+        display_->draw(form, *view, tip_shown_ && hover_form_ == &form ? &hover_ : nullptr);
+    w.dirty = false;
+    w.next_frame = now + kFrameMs;
+    w.redraw_ms = std::max(clock_.now_exact() - start, w.redraw_ms * 0.9);
+    w.held_until = 0;
+}
+
+// A redraw that would still be going on when a tick falls due waits for that tick: the tick
+// comes on time, and the redraw right after it shows both. It never waits past one more frame.
+bool Driver::hold_redraw(Window& w, std::optional<Millis> upcoming)
+{
+    if (!upcoming)
+        return false;
+    double now = clock_.now_exact();
+    double due = static_cast<double>(*upcoming);
+    if (due - now > w.redraw_ms + kRedrawMarginMs || now >= static_cast<double>(w.next_frame + kFrameMs))
+        return false;
+    w.held_until = due;
+    return true;
+}
+
+// When the next step is needed, in the clock's milliseconds: the next tick, a redraw held back
+// to the frame rate, or a tooltip coming due.
+std::optional<double> Driver::next_wake(Millis now)
+{
+    std::optional<double> wake;
+    auto sooner = [&](double t) { wake = wake ? std::min(*wake, t) : t; };
+    if (auto due = runtime_.next_due())
+        sooner(static_cast<double>(*due));
+    for (auto& [form, w] : windows_)
+        if (w.dirty)
+            sooner(std::max(static_cast<double>(std::max(now, w.next_frame)), w.held_until));
+    if (!tip_shown_ && !hover_.text.empty() && hover_form_ && hover_since_ + kTooltipMs >= now)
+        sooner(static_cast<double>(hover_since_ + kTooltipMs));
+    return wake;
+}
+
+Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Millis> until)
+{
+    if (runtime_.finished())
+        return {};
+    sync();
+    Millis now = clock_.now();
+    if (auto due = runtime_.next_due(); due && now - *due > kStallMs)
+        runtime_.reanchor(now, kStallMs);
+    while (auto due = runtime_.next_due()) {
+        if (*due > clock_.now() || (until && *due > *until) || runtime_.finished())
+            break;
+        runtime_.run_next(*due);
+        if (stop && stop())
+            return Step {true, std::nullopt};
+    }
+    if (runtime_.finished())
+        return {};
+    if (!display_) {
+        std::optional<Millis> due = runtime_.next_due();
+        return Step {false, due ? std::optional<double>(static_cast<double>(*due)) : std::nullopt};
+    }
+    // The tools act at once on what they waited for; the windows catch up on the next step.
+    sync();
+    now = clock_.now();
+    bool changed = runtime_.take_activity();
+    // What falls due next: a tick, or the moment the caller asked to be back.
+    std::optional<Millis> upcoming = runtime_.next_due();
+    if (until && (!upcoming || *until < *upcoming))
+        upcoming = until;
+    for (auto& [form, w] : windows_) {
+        if (changed) {
+            std::uint64_t h = appearance_hash(*form);
+            if (h != w.drawn_hash) {
+                w.drawn_hash = h;
+                w.dirty = true;
+            }
+        }
+        if (!tip_shown_ && !hover_.text.empty() && hover_form_ == form && now >= hover_since_ + kTooltipMs) {
+            tip_shown_ = true;
+            w.dirty = true;
+        }
+        if (w.dirty && now >= w.next_frame && !hold_redraw(w, upcoming))
+            redraw(*form, w, now);
+    }
+    return Step {false, next_wake(now)};
+}
+
+bool Driver::play_until(ManualClock& clock, Millis until, const std::function<bool()>& stop)
+{
+    for (;;) {
+        Step s = step(stop, until);
+        if (s.stopped)
+            return true;
+        if (runtime_.finished() || !s.wake || *s.wake > static_cast<double>(until))
+            break;
+        clock.set(static_cast<Millis>(*s.wake));
+    }
+    if (clock.now() < until && !runtime_.finished()) {
+        clock.set(until);
+        runtime_.run_until(until);
+    }
+    return false;
+}
+
+void Driver::hide_tip()
+{
+    if (tip_shown_ && hover_form_)
+        if (auto it = windows_.find(hover_form_); it != windows_.end())
+            it->second.dirty = true;
+    tip_shown_ = false;
+}
+
+void Driver::pointer_moved(Form& form, int x, int y)
+{
+    std::optional<Viewport> view = viewport(form);
+    if (!view)
+        return;
+    Hit hit = runtime_.hit_test(form, view->twips_x(x), view->twips_y(y));
+    int pointer = hit.label ? hit.label->MousePointer : hit.picture ? hit.picture->MousePointer : 0;
+    Cursor cursor = pointer == kCustomPointer ? Cursor::Hand : Cursor::Arrow;
+    if (cursor != cursor_ && display_) {
+        display_->show_cursor(cursor);
+        cursor_ = cursor;
+    }
+    const void* control = hit.label ? static_cast<const void*>(hit.label) : hit.picture;
+    std::string tip;
+    if (hit.enabled && form.Enabled)
+        tip = hit.label ? hit.label->ToolTipText : hit.picture ? hit.picture->ToolTipText : "";
+    if (control != hover_control_ || &form != hover_form_ || tip != hover_.text) {
+        hide_tip();
+        hover_form_ = &form;
+        hover_control_ = control;
+        hover_.text = tip;
+        hover_since_ = clock_.now();
+    }
+    hover_.x = x;
+    hover_.y = y;
+}
+
+void Driver::pointer_left(Form&)
+{
+    hide_tip();
+    hover_form_ = nullptr;
+    hover_control_ = nullptr;
+    hover_.text.clear();
+}
+
+void Driver::pressed(Form& form)
+{
+    auto it = windows_.find(&form);
+    if (it == windows_.end())
+        return;
+    it->second.pressed = true;
+    hide_tip();
+    hover_since_ = clock_.now() + kNoTipMs;
+}
+
+void Driver::released(Form& form, int x, int y)
+{
+    auto it = windows_.find(&form);
+    if (it == windows_.end() || !it->second.pressed)
+        return;
+    it->second.pressed = false;
+    std::optional<Viewport> view = viewport(form);
+    if (!view)
+        return;
+    int tx = view->twips_x(x), ty = view->twips_y(y);
+    // Clicks on the bars around a resized board are not on the board.
+    if (on_client(form.design(), tx, ty))
+        runtime_.click_at(form, tx, ty);
+    if (windows_.count(&form) && form.shown())
+        pointer_moved(form, x, y);
+}
+
+void Driver::exposed(Form& form)
+{
+    if (auto it = windows_.find(&form); it != windows_.end())
+        it->second.dirty = true;
+}
+
+} // namespace tk
