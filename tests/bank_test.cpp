@@ -23,6 +23,8 @@ std::size_t characters(std::string_view utf8)
 TEST(BankTest, EveryLevelHasTwentyWellFormedQuestions)
 {
     std::set<std::string_view> questions;
+    // Two questions that offer the same four answers hand each other over.
+    std::map<std::set<std::string_view>, std::string_view> answer_sets;
     for (int level = 1; level <= bank::kLevels; ++level) {
         const bank::Pool& pool = bank::pool(level);
         for (std::size_t q = 0; q < pool.size(); ++q) {
@@ -34,6 +36,10 @@ TEST(BankTest, EveryLevelHasTwentyWellFormedQuestions)
             EXPECT_LE(characters(row.domanda), 119u);
             std::set<std::string_view> answers {row.giusta, row.errate[0], row.errate[1], row.errate[2]};
             EXPECT_EQ(answers.size(), 4u) << "two answers alike";
+            auto [other, fresh] = answer_sets.emplace(answers, row.domanda);
+            EXPECT_TRUE(fresh) << "the same four answers as: " << other->second;
+            // A truncation takes no apostrophe.
+            EXPECT_EQ(row.domanda.find("Qual'"), std::string_view::npos);
             for (std::string_view a : answers) {
                 EXPECT_FALSE(a.empty());
                 EXPECT_NE(a.front(), ' ') << "answers are stored without their blanks";
@@ -45,14 +51,14 @@ TEST(BankTest, EveryLevelHasTwentyWellFormedQuestions)
     EXPECT_EQ(questions.size(), 300u);
 }
 
-TEST(BankTest, GivenRowsStandAtTheirNumbersWithTheTwoFactsMended)
+TEST(BankTest, GivenRowsStandAtTheirNumbersWithTheirFactsAndLanguageMended)
 {
     struct Given {
         int level, number;
         std::string_view question, right;
     };
     const Given given[] = {
-        {1, 1, "Qual'è la capitale della Francia?", "Parigi"},
+        {1, 1, "Qual è la capitale della Francia?", "Parigi"},
         {1, 5, "Quale squadra di calcio viene soprannominata ''La vecchia signora''?", "Juventus"},
         {1, 6, "In che anno entra in vigore la Costituzione Italiana?", "1948"},
         {1, 20, "In quale di queste fiabe compare il personaggio del lupo cattivo?", "Cappuccetto rosso"},
@@ -61,9 +67,11 @@ TEST(BankTest, GivenRowsStandAtTheirNumbersWithTheTwoFactsMended)
         {8, 2, "Il termine vodka è un diminutivo di ''voda'' che in russo significa....?", "Acqua"},
         {12, 1, "In quale nazione è stato inventato lo sport molto simile al tennis chiamato ''squash''?",
             "Inghilterra"},
-        {14, 1, "Qual'è la stazione d'arrivo della linea Transiberiana, la più grande ferrovia del mondo?",
+        {14, 1, "Qual è la stazione d'arrivo della linea Transiberiana, la più grande ferrovia del mondo?",
             "Vladivostok"},
-        {15, 2, "Qual'è la capitale delle isole Samoa, situate nell'arcipelago polinesiano?", "Apia"},
+        {15, 2, "Qual è la capitale delle isole Samoa, situate nell'arcipelago polinesiano?", "Apia"},
+        {7, 3, "Quale fra questi artropodi non appartiene alla famiglia degli aracnidi?", "Tarma"},
+        {13, 1, "In quale anno venne fondato il famoso quotidiano ''Corriere della Sera''?", "1876"},
     };
     for (const Given& g : given) {
         const bank::Question& row = bank::pool(g.level)[static_cast<std::size_t>(g.number - 1)];

@@ -5,7 +5,7 @@ namespace bank {
 
 // clang-format off: one question a line reads best in a quiz bank.
 const Pool kLevel01 = {{
-    {"Qual'è la capitale della Francia?", "Parigi", {"Lione", "Bordeaux", "Marsiglia"}},
+    {"Qual è la capitale della Francia?", "Parigi", {"Lione", "Bordeaux", "Marsiglia"}},
     {"Quale di questi animali non vive in Italia?", "Pinguino", {"Aquila", "Orso", "Marmotta"}},
     {"Quale di questi strumenti musicali non è a corda?", "Tromba", {"Violino", "Chitarra", "Arpa"}},
     {"Quale di questi monumenti non appartiene alla città di Roma?", "Torre degli Asinelli",
@@ -14,13 +14,13 @@ const Pool kLevel01 = {{
     {"In che anno entra in vigore la Costituzione Italiana?", "1948", {"1945", "1944", "1950"}},
     {"Quale casa automobilistica ha sede a Maranello?", "Ferrari", {"Maserati", "Lamborghini", "Fiat"}},
     {"Come si chiama il famoso topo creato da Walt Disney?", "Topolino", {"Paperino", "Pippo", "Gastone"}},
-    {"Qual'è il pianeta più grande del sistema solare?", "Giove", {"Marte", "Saturno", "Mercurio"}},
-    {"Qual'è il monte più alto d'Italia?", "Monte Bianco", {"Monte Rosa", "Gran Sasso", "Cervino"}},
+    {"Qual è il pianeta più grande del sistema solare?", "Giove", {"Marte", "Saturno", "Mercurio"}},
+    {"Qual è il monte più alto d'Italia?", "Monte Bianco", {"Monte Rosa", "Gran Sasso", "Cervino"}},
     {"In quale città si trova la Statua della libertà?", "New York", {"Berlino", "Londra", "Tokyo"}},
     {"Quale navigatore raggiunse l'America nel 1492?", "Cristoforo Colombo",
         {"Amerigo Vespucci", "Marco Polo", "Ferdinando Magellano"}},
     {"Quale di questi frutti non appartiene alla famiglia degli agrumi?", "Pesca", {"Arancia", "Limone", "Pompelmo"}},
-    {"Chi dipinse la Gioconda?", "Leonardo", {"Michelangelo", "Raffaello", "Caravaggio"}},
+    {"Chi dipinse la ''Gioconda''?", "Leonardo", {"Michelangelo", "Raffaello", "Caravaggio"}},
     {"Chi è l'autore della ''Divina Commedia''?", "Dante Alighieri",
         {"Francesco Petrarca", "Giovanni Boccaccio", "Alessandro Manzoni"}},
     {"La riviera romagnola è bagnata da quale mare?", "Mar Adriatico", {"Mar Tirreno", "Mar Ligure", "Mar Ionio"}},

@@ -6,7 +6,7 @@ namespace bank {
 // clang-format off: one question a line reads best in a quiz bank.
 const Pool kLevel02 = {{
     {"Quante sono le regioni d'Italia?", "20", {"19", "21", "22"}},
-    {"Qual è il fiume più lungo d'Italia?", "Po", {"Tevere", "Adige", "Arno"}},
+    {"Quale vulcano domina il golfo di Napoli?", "Vesuvio", {"Etna", "Stromboli", "Monte Amiata"}},
     {"Qual è il capoluogo della Sardegna?", "Cagliari", {"Sassari", "Nuoro", "Oristano"}},
     {"Quale condottiero romano fu ucciso alle Idi di marzo del 44 a.C.?", "Giulio Cesare",
         {"Marco Antonio", "Pompeo Magno", "Scipione l'Africano"}},
@@ -17,8 +17,8 @@ const Pool kLevel02 = {{
         {"Giovanni Verga", "Ugo Foscolo", "Giacomo Leopardi"}},
     {"Chi è l'autore de ''Le avventure di Pinocchio''?", "Carlo Collodi",
         {"Gianni Rodari", "Edmondo De Amicis", "Emilio Salgari"}},
-    {"In quale città si trova la famosa Torre pendente?", "Pisa", {"Lucca", "Siena", "Firenze"}},
-    {"Chi affrescò la volta della Cappella Sistina?", "Michelangelo", {"Raffaello", "Giotto", "Tiziano"}},
+    {"In quale città si trova la famosa Torre pendente?", "Pisa", {"Lucca", "Siena", "Livorno"}},
+    {"Chi affrescò la volta della Cappella Sistina?", "Michelangelo", {"Caravaggio", "Giotto", "Tiziano"}},
     {"Qual è la formula chimica dell'acqua?", "H2O", {"CO2", "NaCl", "O2"}},
     {"Quale organo pompa il sangue in tutto il corpo?", "Cuore", {"Fegato", "Polmone", "Rene"}},
     {"Quante zampe ha un insetto?", "6", {"4", "8", "10"}},
@@ -26,7 +26,7 @@ const Pool kLevel02 = {{
     {"Di che colore è la maglia del primo in classifica al Giro d'Italia?", "Rosa", {"Gialla", "Verde", "Nera"}},
     {"Come si chiama il leoncino protagonista del film Disney ''Il re leone''?", "Simba", {"Mufasa", "Scar", "Rafiki"}},
     {"Come si chiama lo sceriffo cowboy del film ''Toy Story''?", "Woody", {"Buzz", "Rex", "Slinky"}},
-    {"In quale città è nato nel 1951 il Festival della canzone italiana?", "Sanremo", {"Venezia", "Napoli", "Milano"}},
+    {"In quale città si trova la Galleria degli Uffizi?", "Firenze", {"Roma", "Bologna", "Siena"}},
     {"Quale di questi strumenti ha una tastiera di tasti bianchi e neri?", "Pianoforte",
         {"Violino", "Flauto", "Tamburo"}},
     {"Quale cantante rese famosa nel mondo ''Nel blu dipinto di blu''?", "Domenico Modugno",

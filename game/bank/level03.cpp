@@ -9,7 +9,7 @@ const Pool kLevel03 = {{
         {"Abete", "Cipresso", "Ginepro"}},
     {"Quale stretto separa la Sicilia dalla Calabria?", "Stretto di Messina",
         {"Stretto di Gibilterra", "Bocche di Bonifacio", "Canale d'Otranto"}},
-    {"Qual è il lago più esteso d'Italia?", "Lago di Garda", {"Lago Maggiore", "Lago di Como", "Lago di Bolsena"}},
+    {"Qual è il lago più esteso d'Italia?", "Lago di Garda", {"Lago Maggiore", "Lago Trasimeno", "Lago di Bolsena"}},
     {"Qual è il continente più esteso della Terra?", "Asia", {"Africa", "Europa", "Oceania"}},
     {"In che anno cadde il Muro di Berlino?", "1989", {"1987", "1991", "1985"}},
     {"Chi fu il primo imperatore romano?", "Augusto", {"Nerone", "Traiano", "Caligola"}},
@@ -34,7 +34,8 @@ const Pool kLevel03 = {{
         {"Gioachino Rossini", "Giacomo Puccini", "Vincenzo Bellini"}},
     {"Quale cantante è soprannominato ''il Molleggiato''?", "Adriano Celentano",
         {"Gianni Morandi", "Lucio Battisti", "Vasco Rossi"}},
-    {"Quante corde ha un violino?", "4", {"3", "5", "6"}},
+    {"Quale pittore dipinse la celebre serie dei ''Girasoli''?", "Vincent van Gogh",
+        {"Claude Monet", "Paul Gauguin", "Paul Cézanne"}},
 }};
 // clang-format on
 

@@ -1,4 +1,4 @@
-// Level 5 of the bank: the rung before the first milestone, general culture across all subjects.
+// Level 5 of the bank: the first milestone, what an adult who reads the papers knows.
 #include "game/bank/bank.h"
 
 namespace bank {
@@ -9,10 +9,11 @@ const Pool kLevel05 = {{
     {"Quale catena montuosa segna il confine tra Europa e Asia?", "Urali", {"Carpazi", "Balcani", "Pirenei"}},
     {"In che anno avvenne la Marcia su Roma?", "1922", {"1919", "1924", "1926"}},
     {"Quale re di Francia fu ghigliottinato nel 1793?", "Luigi XVI", {"Luigi XIV", "Luigi XV", "Luigi XVIII"}},
-    {"Su quale città giapponese fu sganciata la prima bomba atomica?", "Hiroshima", {"Nagasaki", "Kyoto", "Osaka"}},
+    {"Quale città fu la prima capitale dell'Italia unita?", "Torino", {"Firenze", "Roma", "Napoli"}},
     {"Il Barolo è un famosissimo vino prodotto in quale regione?", "Piemonte", {"Lombardia", "Veneto", "Toscana"}},
     {"Chi è l'autore del romanzo ''Moby Dick''?", "Herman Melville", {"Mark Twain", "Jack London", "Edgar Allan Poe"}},
-    {"Come si chiamava la donna amata e cantata da Dante?", "Beatrice", {"Laura", "Fiammetta", "Silvia"}},
+    {"Chi è l'autore del romanzo ''I Malavoglia''?", "Giovanni Verga",
+        {"Luigi Capuana", "Federico De Roberto", "Luigi Pirandello"}},
     {"Claude Monet fu tra i fondatori di quale movimento pittorico?", "Impressionismo",
         {"Cubismo", "Futurismo", "Espressionismo"}},
     {"Chi dipinse ''Guernica''?", "Pablo Picasso", {"Salvador Dalí", "Joan Miró", "Henri Matisse"}},
@@ -20,8 +21,9 @@ const Pool kLevel05 = {{
         {"30.000 km/s", "150.000 km/s", "3.000.000 km/s"}},
     {"Chi scoprì la penicillina nel 1928?", "Alexander Fleming",
         {"Louis Pasteur", "Robert Koch", "Rita Levi-Montalcini"}},
-    {"Qual è l'osso più lungo del corpo umano?", "Femore", {"Tibia", "Omero", "Perone"}},
-    {"Quale nazionale vinse il primo Mondiale di calcio, nel 1930?", "Uruguay", {"Argentina", "Brasile", "Italia"}},
+    {"Qual è il gas più abbondante nell'atmosfera terrestre?", "Azoto", {"Ossigeno", "Argon", "Idrogeno"}},
+    {"Quale ciclista italiano era soprannominato ''il Pirata''?", "Marco Pantani",
+        {"Felice Gimondi", "Gino Bartali", "Fausto Coppi"}},
     {"Su quale circuito si corre tradizionalmente il Gran Premio d'Italia di F1?", "Monza",
         {"Mugello", "Misano", "Vallelunga"}},
     {"Chi ha diretto il film ''Il padrino'' del 1972?", "Francis Ford Coppola",
@@ -29,9 +31,9 @@ const Pool kLevel05 = {{
     {"Chi ha diretto il film ''Nuovo Cinema Paradiso''?", "Giuseppe Tornatore",
         {"Gabriele Salvatores", "Paolo Sorrentino", "Ettore Scola"}},
     {"Chi compose la colonna sonora di ''Per un pugno di dollari''?", "Ennio Morricone",
-        {"Nino Rota", "Nicola Piovani", "Riz Ortolani"}},
+        {"Nicola Piovani", "Riz Ortolani", "Luis Bacalov"}},
     {"Chi compose l'opera ''Il barbiere di Siviglia'' andata in scena nel 1816?", "Gioachino Rossini",
-        {"Vincenzo Bellini", "Giacomo Puccini", "Gaetano Donizetti"}},
+        {"Giacomo Puccini", "Gaetano Donizetti", "Giovanni Paisiello"}},
     {"Quale cantautore ha scritto ''La donna cannone''?", "Francesco De Gregori",
         {"Lucio Dalla", "Fabrizio De André", "Francesco Guccini"}},
 }};
