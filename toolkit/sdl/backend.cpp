@@ -247,7 +247,7 @@ void Backend::handle(const SDL_Event& e)
             else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED && !form->design().owner.empty())
                 // A dialog hidden away on its own would leave the board waiting for it with no
                 // way back: it stays up while its owner does.
-                SDL_RestoreWindow(windows_.at(form).window);
+                bring_back(windows_.at(form).window);
             else if (e.window.event == SDL_WINDOWEVENT_LEAVE)
                 driver_.pointer_left(*form);
             else

@@ -6,11 +6,20 @@
 
 namespace tk::sdl {
 
+namespace {
+
+bool x11_window(SDL_Window* window, SDL_SysWMinfo& info)
+{
+    SDL_VERSION(&info.version);
+    return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
+}
+
+} // namespace
+
 void mark_as_dialog(SDL_Window* window)
 {
     SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    if (!x11_window(window, info))
         return;
     ::Display* display = info.info.x11.display;
     Atom type = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
@@ -26,6 +35,26 @@ void mark_as_dialog(SDL_Window* window)
     Atom motif = XInternAtom(display, "_MOTIF_WM_HINTS", False);
     XChangeProperty(
         display, info.info.x11.window, motif, motif, 32, PropModeReplace, reinterpret_cast<unsigned char*>(hints), 5);
+}
+
+// The request goes to the window manager, which handles it after whatever it is doing to the
+// window: a restore asked of the window itself could come while the window manager is still
+// half-way through minimising it, and be lost.
+void bring_back(SDL_Window* window)
+{
+    SDL_SysWMinfo info;
+    if (!x11_window(window, info))
+        return;
+    ::Display* display = info.info.x11.display;
+    XEvent e {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = info.info.x11.window;
+    e.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 2; // asked on the player's behalf, as a task bar would
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(display);
 }
 
 } // namespace tk::sdl

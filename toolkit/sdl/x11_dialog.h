@@ -10,4 +10,8 @@ namespace tk::sdl {
 // Nothing happens on other video drivers.
 void mark_as_dialog(SDL_Window* window);
 
+// Asks the window manager to bring a window back from the task bar and in front (a dialog that
+// was minimised on its own). Nothing happens on other video drivers.
+void bring_back(SDL_Window* window);
+
 } // namespace tk::sdl
