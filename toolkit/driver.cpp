@@ -162,9 +162,12 @@ Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Milli
         return {};
     sync();
     Millis now = clock_.now();
-    if (auto due = runtime_.next_due(); due && now - *due > kStallMs)
+    std::optional<Millis> due = runtime_.next_due();
+    if (due && now - *due > kStallMs) {
         runtime_.reanchor(now, kStallMs);
-    while (auto due = runtime_.next_due()) {
+        due = runtime_.next_due();
+    }
+    for (; due; due = runtime_.next_due()) {
         if (*due > clock_.now() || (until && *due > *until) || runtime_.finished())
             break;
         runtime_.run_next(*due);
@@ -173,10 +176,8 @@ Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Milli
     }
     if (runtime_.finished())
         return {};
-    if (!display_) {
-        std::optional<Millis> due = runtime_.next_due();
+    if (!display_)
         return Step {false, due ? std::optional<double>(static_cast<double>(*due)) : std::nullopt};
-    }
     // The tools act at once on what they waited for; the windows catch up on the next step.
     sync();
     now = clock_.now();

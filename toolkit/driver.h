@@ -4,8 +4,8 @@
 // desktop sleeps between steps; a browser would call step() from its own timer; the tools play
 // virtual time with play_until().
 //
-// Input arrives here already translated into the core's terms: a pointer at a pixel of a window,
-// a press, a release, a close from the title bar.
+// Pointer input arrives here already translated into the core's terms: a pointer at a pixel of a
+// window, a press, a release. (A close from the title bar goes straight to Runtime::close.)
 #pragma once
 
 #include "toolkit/clock.h"

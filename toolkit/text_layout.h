@@ -46,7 +46,7 @@ TextLayout layout_text(FontMetrics& metrics, const Label& label, double scale);
 // A label's text as a backend draws it: each line at its place, in one face and colour, clipped
 // to the label.
 struct PlacedLine {
-    std::string text;
+    std::string_view text; // the layout's own copy: valid until the layouts are trimmed
     int x = 0, y = 0; // the top left of the line's box, in output pixels
     int width = 0;
 };

@@ -105,9 +105,10 @@ void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h
     trim_caches(start);
 }
 
-SDL_Texture* Painter::text_texture(Face* face, const std::string& text, Color color, int& w, int& h)
+SDL_Texture* Painter::text_texture(Face* face, std::string_view text, Color color, int& w, int& h)
 {
-    std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(face)) + ":" + std::to_string(color) + ":" + text;
+    std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(face)) + ":" + std::to_string(color) + ":";
+    key += text;
     auto it = texts_.find(key);
     if (it == texts_.end()) {
         // The text is drawn straight into the texture's own pixels: one copy of it, never two.

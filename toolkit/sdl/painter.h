@@ -36,7 +36,7 @@ private:
     void picture(const Picture&, const Viewport&);
     void fill(const PixelRect&, Color);
     void text(const Typeface& font, int pixels, const PlacedLine& line, Color color);
-    SDL_Texture* text_texture(Face* face, const std::string& text, Color color, int& w, int& h);
+    SDL_Texture* text_texture(Face* face, std::string_view text, Color color, int& w, int& h);
     SDL_Texture* picture_texture(std::string_view name, int w, int h);
     void trim_caches(Uint64 paint_start);
 
