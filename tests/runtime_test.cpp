@@ -285,50 +285,22 @@ TEST(AppearanceTest, EveryDrawnFieldOfEveryControlChangesTheHash)
         }
         void reset_controls() override { static_cast<Controls&>(*this) = Controls {}; }
     };
-    std::vector<std::function<void(Controls&)>> changes = {
-        [](Controls& c) { c.label.Left = 1; },
-        [](Controls& c) { c.label.Top = 1; },
-        [](Controls& c) { c.label.Width = 1; },
-        [](Controls& c) { c.label.Height = 1; },
-        [](Controls& c) { c.label.Caption = "x"; },
-        [](Controls& c) { c.label.BackColor = 1; },
-        [](Controls& c) { c.label.ForeColor = 1; },
-        [](Controls& c) { c.label.BackStyle = 0; },
-        [](Controls& c) { c.label.Alignment = tk::Align::Right; },
-        [](Controls& c) { c.label.Visible = false; },
-        [](Controls& c) { c.label.Enabled = false; },
-        [](Controls& c) { c.label.MousePointer = 99; },
-        [](Controls& c) { c.label.ToolTipText = "x"; },
-        [](Controls& c) { c.label.Font.Name = "Arial"; },
-        [](Controls& c) { c.label.Font.Size = 9; },
-        [](Controls& c) { c.label.Font.Bold = true; },
-        [](Controls& c) { c.label.Font.Italic = true; },
-        [](Controls& c) { c.shape.Left = 1; },
-        [](Controls& c) { c.shape.Top = 1; },
-        [](Controls& c) { c.shape.Width = 1; },
-        [](Controls& c) { c.shape.Height = 1; },
-        [](Controls& c) { c.shape.BorderColor = 1; },
-        [](Controls& c) { c.shape.BackColor = 1; },
-        [](Controls& c) { c.shape.BackStyle = 1; },
-        [](Controls& c) { c.shape.BorderWidth = 2; },
-        [](Controls& c) { c.shape.Visible = false; },
-        [](Controls& c) { c.line.X1 = 1; },
-        [](Controls& c) { c.line.Y1 = 1; },
-        [](Controls& c) { c.line.X2 = 1; },
-        [](Controls& c) { c.line.Y2 = 1; },
-        [](Controls& c) { c.line.BorderColor = 1; },
-        [](Controls& c) { c.line.BorderWidth = 5; },
-        [](Controls& c) { c.line.Visible = false; },
-        [](Controls& c) { c.picture.Left = 1; },
-        [](Controls& c) { c.picture.Top = 1; },
-        [](Controls& c) { c.picture.Width = 1; },
-        [](Controls& c) { c.picture.Height = 1; },
-        [](Controls& c) { c.picture.Source = "logo.svg"; },
-        [](Controls& c) { c.picture.Visible = false; },
-        [](Controls& c) { c.picture.Enabled = false; },
-        [](Controls& c) { c.picture.MousePointer = 99; },
-        [](Controls& c) { c.picture.ToolTipText = "x"; },
-    };
+// One change of one field, the rest as designed.
+#define CHANGE(field, value) [](Controls& c) { c.field = value; }
+    std::vector<std::function<void(Controls&)>> changes = {CHANGE(label.Left, 1), CHANGE(label.Top, 1),
+        CHANGE(label.Width, 1), CHANGE(label.Height, 1), CHANGE(label.Caption, "x"), CHANGE(label.BackColor, 1),
+        CHANGE(label.ForeColor, 1), CHANGE(label.BackStyle, 0), CHANGE(label.Alignment, tk::Align::Right),
+        CHANGE(label.Visible, false), CHANGE(label.Enabled, false), CHANGE(label.MousePointer, 99),
+        CHANGE(label.ToolTipText, "x"), CHANGE(label.Font.Name, "Arial"), CHANGE(label.Font.Size, 9),
+        CHANGE(label.Font.Bold, true), CHANGE(label.Font.Italic, true), CHANGE(shape.Left, 1), CHANGE(shape.Top, 1),
+        CHANGE(shape.Width, 1), CHANGE(shape.Height, 1), CHANGE(shape.BorderColor, 1), CHANGE(shape.BackColor, 1),
+        CHANGE(shape.BackStyle, 1), CHANGE(shape.BorderWidth, 2), CHANGE(shape.Visible, false), CHANGE(line.X1, 1),
+        CHANGE(line.Y1, 1), CHANGE(line.X2, 1), CHANGE(line.Y2, 1), CHANGE(line.BorderColor, 1),
+        CHANGE(line.BorderWidth, 5), CHANGE(line.Visible, false), CHANGE(picture.Left, 1), CHANGE(picture.Top, 1),
+        CHANGE(picture.Width, 1), CHANGE(picture.Height, 1), CHANGE(picture.Source, "logo.svg"),
+        CHANGE(picture.Visible, false), CHANGE(picture.Enabled, false), CHANGE(picture.MousePointer, 99),
+        CHANGE(picture.ToolTipText, "x")};
+#undef CHANGE
     tk::ManualClock clock;
     tk::Random random;
     tk::Runtime rt {clock, random};

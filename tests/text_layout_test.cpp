@@ -45,10 +45,7 @@ TEST(TextLayoutTest, WrapsAtWordBreaksAndShrinksOnlyWhatWouldNotFit)
     EXPECT_TRUE(word.fits);
     // The blanks in front of an answer stay where they are, wrapped or not.
     EXPECT_EQ(tk::layout_text(font, label("      Parigi"), 1.0).lines, (std::vector<std::string> {"      Parigi"}));
-    // At twice the scale the same box takes the same words on a line.
-    EXPECT_EQ(tk::layout_text(font, label("aaaa bbbb cccc dddd eeee"), 2.0).lines, two.lines);
-    tk::TextLayout never = tk::layout_text(font, label(std::string(200, 'x'), 6), 1.0);
-    EXPECT_FALSE(never.fits);
+    EXPECT_FALSE(tk::layout_text(font, label(std::string(200, 'x'), 6), 1.0).fits);
 }
 
 TEST(TextLayoutTest, LinesAreAlignedCentredAsABlockAndDimmedWhenDisabled)
