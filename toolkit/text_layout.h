@@ -68,11 +68,11 @@ public:
     // The label's text on a window drawn with `view` on a background of `form_back`; nothing when
     // the caption shows no text or no font can draw it.
     std::optional<LabelText> place(const Label& label, const Viewport& view, Color form_back);
-    const TextLayout& layout(const Label& label, double scale);
     // Forgets the layouts when they have grown past a few screens' worth.
     void trim();
 
 private:
+    const TextLayout& layout(const Label& label, double scale);
     FontMetrics& metrics_;
     std::unordered_map<std::string, TextLayout> cache_;
 };

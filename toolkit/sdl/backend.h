@@ -33,8 +33,6 @@ public:
     // Returns false once no window is left.
     bool run_until(const std::function<bool()>& stop, std::optional<Millis> until);
 
-    double scale() const { return scale_; }
-
     // Display.
     void sync_windows() override;
     std::optional<PixelRect> output_size(Form& form) override;
