@@ -1,10 +1,9 @@
 // The real program played to a wrong answer, with every kind of dialog closed from its title bar
 // on the way: the final answer, the walk-away, the friend on the phone and the poll each give the
-// board back as their own "NO" or "TORNA AL GIOCO" would; the poll also tells which answer is
-// wrong (the audience is sure of the right one on the first question). Closing the goodbye
-// screen then ends the program with status 0. It runs under a window manager, as on a desktop,
-// and a click on the board while each dialog is up must leave the dialog in front. About a
-// minute and a half.
+// board back, whole again where they covered it, as their own "NO" or "TORNA AL GIOCO" would; the poll also tells which
+// answer is wrong (the audience is sure of the right one on the first question). Closing the goodbye screen then ends
+// the program with status 0. It runs under a window manager, as on a desktop, and a click on the board while each
+// dialog is up must leave the dialog in front. About a minute and a half.
 #include "tests/real_window.h"
 
 #include <gtest/gtest.h>
@@ -135,11 +134,19 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
     };
     for (Opening o : {Opening {"Vuoi veramente", 480 + 1027, 6720 + 187, 5070, 3285, {120, 4905, 847}},
              Opening {"AIUTO DA CASA", 840 + 530, 3480 + 345, 4905, 2700, {120, 4785, 1327}}}) {
+        // Points of the logo that the dialog covers: the board must show them again when it goes.
+        std::array<std::array<int, 2>, 3> under = {{{5000, 2200}, {6170, 4000}, {8000, 3600}}};
+        std::array<long, 3> before {};
+        for (std::size_t i = 0; i < under.size(); ++i)
+            before[i] = real_window::pixel_twips(*board, kBoardW, kBoardH, under[i][0], under[i][1]);
         ASSERT_TRUE(real_window::click_until(*board, kBoardW, kBoardH, o.x, o.y, opened(o.title), 5s)) << o.title;
         expect_in_front(pid, *board, o.title, o.w, o.h, o.frame);
         auto dialog = real_window::find_window(pid, o.title);
         ASSERT_TRUE(dialog && real_window::close_window(*dialog)) << o.title;
         ASSERT_TRUE(real_window::window_gone(pid, o.title)) << o.title << " did not close";
+        for (std::size_t i = 0; i < under.size(); ++i)
+            EXPECT_TRUE(shows(*board, kBoardW, kBoardH, under[i][0], under[i][1], before[i], 2000ms))
+                << o.title << ": the board was not drawn again where the dialog was";
     }
     ASSERT_TRUE(
         real_window::click_until(*board, kBoardW, kBoardH, 840 + 502, 4920 + 337, opened("AIUTO DEL PUBBLICO"), 5s));

@@ -90,52 +90,54 @@ std::vector<unsigned char> encode(const std::uint32_t* pixels, std::size_t count
     return out;
 }
 
+bool Decoder::rows(void* pixels, int pitch, int w, int count)
+{
+    auto* rows = static_cast<unsigned char*>(pixels);
+    for (int y = 0; y < count; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(rows + static_cast<std::ptrdiff_t>(y) * pitch);
+        for (int x = 0; x < w; ++x) {
+            std::uint32_t p = prev_;
+            if (run_ > 0) {
+                --run_;
+            } else {
+                if (at_ >= size_)
+                    return false;
+                unsigned char op = data_[at_++];
+                Channels q = split(prev_);
+                if (op == kRgb || op == kArgb) {
+                    std::size_t n = op == kRgb ? 3 : 4;
+                    if (size_ - at_ < n)
+                        return false;
+                    p = join(op == kRgb ? q.a : data_[at_ + 3], data_[at_], data_[at_ + 1], data_[at_ + 2]);
+                    at_ += n;
+                } else if ((op & 0xC0) == kIndex) {
+                    p = cache_[op & 0x3F];
+                } else if ((op & 0xC0) == kDiff) {
+                    p = join(q.a, q.r + ((op >> 4) & 3) - 2, q.g + ((op >> 2) & 3) - 2, q.b + (op & 3) - 2);
+                } else if ((op & 0xC0) == kLuma) {
+                    if (at_ >= size_)
+                        return false;
+                    int dg = (op & 0x3F) - 32;
+                    unsigned char rb = data_[at_++];
+                    p = join(q.a, q.r + dg + (rb >> 4) - 8, q.g + dg, q.b + dg + (rb & 0x0F) - 8);
+                } else {
+                    run_ = op & 0x3F; // this pixel and RUN more repeat the previous one
+                }
+            }
+            cache_[slot(p)] = p;
+            prev_ = p;
+            row[x] = p;
+        }
+    }
+    return true;
+}
+
 bool decode(const unsigned char* data, std::size_t size, void* pixels, int pitch, int w, int h)
 {
     if (w <= 0 || h <= 0)
         return false;
-    std::uint32_t cache[64] = {};
-    std::uint32_t prev = kStart;
-    int run = 0;
-    std::size_t at = 0;
-    auto* rows = static_cast<unsigned char*>(pixels);
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(rows + static_cast<std::ptrdiff_t>(y) * pitch);
-        for (int x = 0; x < w; ++x) {
-            std::uint32_t p = prev;
-            if (run > 0) {
-                --run;
-            } else {
-                if (at >= size)
-                    return false;
-                unsigned char op = data[at++];
-                Channels q = split(prev);
-                if (op == kRgb || op == kArgb) {
-                    std::size_t n = op == kRgb ? 3 : 4;
-                    if (size - at < n)
-                        return false;
-                    p = join(op == kRgb ? q.a : data[at + 3], data[at], data[at + 1], data[at + 2]);
-                    at += n;
-                } else if ((op & 0xC0) == kIndex) {
-                    p = cache[op & 0x3F];
-                } else if ((op & 0xC0) == kDiff) {
-                    p = join(q.a, q.r + ((op >> 4) & 3) - 2, q.g + ((op >> 2) & 3) - 2, q.b + (op & 3) - 2);
-                } else if ((op & 0xC0) == kLuma) {
-                    if (at >= size)
-                        return false;
-                    int dg = (op & 0x3F) - 32;
-                    unsigned char rb = data[at++];
-                    p = join(q.a, q.r + dg + (rb >> 4) - 8, q.g + dg, q.b + dg + (rb & 0x0F) - 8);
-                } else {
-                    run = op & 0x3F; // this pixel and RUN more repeat the previous one
-                }
-            }
-            cache[slot(p)] = p;
-            prev = p;
-            row[x] = p;
-        }
-    }
-    return run == 0 && at == size;
+    Decoder d(data, size);
+    return d.rows(pixels, pitch, w, h) && d.done();
 }
 
 } // namespace art

@@ -64,6 +64,47 @@ struct Hasher final : ControlVisitor {
     }
 };
 
+// Each control's look on its own, with where it draws. Where the look is the one taken before
+// (`before`, in the same viewport), so is the place, and it is not worked out again.
+struct LookTaker final : ControlVisitor {
+    const Viewport& view;
+    const std::vector<Driver::Look>* before;
+    std::vector<Driver::Look>& looks;
+    LookTaker(const Viewport& v, const std::vector<Driver::Look>* b, std::vector<Driver::Look>& l)
+        : view(v)
+        , before(b)
+        , looks(l)
+    {
+    }
+    template <typename C, typename Area> void take(C& c, Area area, bool uncut = false)
+    {
+        Hasher h;
+        h.visit({}, 0, c);
+        std::size_t i = looks.size();
+        if (before && i < before->size() && (*before)[i].hash == h.h)
+            looks.push_back((*before)[i]);
+        else
+            looks.push_back({h.h, c.Visible ? area() : PixelRect {}, uncut && c.Visible});
+    }
+    void visit(std::string_view, int, Label& c) override
+    {
+        take(c, [&] { return view.rect(c.Left, c.Top, c.Width, c.Height); });
+    }
+    void visit(std::string_view, int, Shape& c) override
+    {
+        take(c, [&] { return view.rect(c.Left, c.Top, c.Width, c.Height); });
+    }
+    void visit(std::string_view, int, Line& c) override
+    {
+        take(
+            c, [&] { return line_area(c, view); }, slanting(c));
+    }
+    void visit(std::string_view, int, Picture& c) override
+    {
+        take(c, [&] { return view.rect(c.Left, c.Top, c.Width, c.Height); });
+    }
+};
+
 } // namespace
 
 std::uint64_t appearance_hash(Form& form)
@@ -115,12 +156,65 @@ std::optional<Viewport> Driver::viewport(Form& form)
     return fit(form.design(), size->w, size->h);
 }
 
+// What changed in a window since it was last looked at: the old and the new place of every
+// control whose look differs. A new viewport, or a different set of controls, changes it all.
+void Driver::note_changes(Form& form, Window& w)
+{
+    std::optional<Viewport> view = viewport(form);
+    w.unseen = false;
+    if (!view)
+        return;
+    std::vector<Look> looks;
+    looks.reserve(w.looks.size());
+    LookTaker taker(*view, view == w.view ? &w.looks : nullptr, looks);
+    form.visit_controls(taker);
+    if (view != w.view || looks.size() != w.looks.size()) {
+        w.whole = true;
+    } else if (!w.whole) {
+        for (std::size_t i = 0; i < looks.size(); ++i) {
+            if (looks[i].hash == w.looks[i].hash)
+                continue;
+            for (const PixelRect& r : {w.looks[i].area, looks[i].area})
+                if (!r.empty())
+                    w.changed.push_back(r);
+        }
+    }
+    w.looks = std::move(looks);
+    w.view = view;
+}
+
 void Driver::redraw(Form& form, Window& w, Millis now)
 {
     double start = clock_.now_exact();
-    if (std::optional<Viewport> view = viewport(form))
-        display_->draw(form, *view, tip_shown_ && hover_form_ == &form ? &hover_ : nullptr);
-    w.dirty = false;
+    std::optional<PixelRect> size = display_->output_size(form);
+    if (size) {
+        // A tooltip that came, went or moved since the last redraw: both its places change.
+        const Tip* tip = tip_shown_ && hover_form_ == &form ? &hover_ : nullptr;
+        PixelRect tip_now;
+        if (tip)
+            tip_now = !w.tip_drawn.empty() && w.tip_shown == *tip ? w.tip_drawn : display_->tip_area(form, *tip);
+        if (tip_now != w.tip_drawn) {
+            w.changed.push_back(w.tip_drawn);
+            w.changed.push_back(tip_now);
+        }
+        w.tip_drawn = tip_now;
+        if (tip)
+            w.tip_shown = *tip;
+        PixelRect output {0, 0, size->w, size->h};
+        std::vector<PixelRect> regions {output};
+        if (!w.whole) {
+            std::vector<PixelRect> uncut;
+            for (const Look& look : w.looks)
+                if (look.uncut)
+                    uncut.push_back(look.area);
+            regions = regions_to_redraw(w.changed, output, uncut);
+        }
+        if (!regions.empty())
+            display_->draw(form, fit(form.design(), size->w, size->h), tip, regions);
+    }
+    w.whole = false;
+    w.tip_changed = false;
+    w.changed.clear();
     w.next_frame = now + kFrameMs;
     w.redraw_ms = std::max(clock_.now_exact() - start, w.redraw_ms * 0.9);
     w.held_until = 0;
@@ -146,11 +240,19 @@ std::optional<double> Driver::next_wake(Millis now)
 {
     std::optional<double> wake;
     auto sooner = [&](double t) { wake = wake ? std::min(*wake, t) : t; };
-    if (auto due = runtime_.next_due())
+    std::optional<Millis> due = runtime_.next_due();
+    if (due)
         sooner(static_cast<double>(*due));
-    for (auto& [form, w] : windows_)
-        if (w.dirty)
-            sooner(std::max(static_cast<double>(std::max(now, w.next_frame)), w.held_until));
+    for (auto& [form, w] : windows_) {
+        if (!w.dirty())
+            continue;
+        // A redraw waiting for its frame rides on a tick that falls due within that frame: the
+        // show wakes once, not twice, and the frame shows the tick's change as well.
+        Millis frame = std::max(now, w.next_frame);
+        if (w.held_until == 0 && frame > now && due && *due >= frame && *due < frame + kFrameMs)
+            continue;
+        sooner(std::max(static_cast<double>(frame), w.held_until));
+    }
     if (!tip_shown_ && !hover_.text.empty() && hover_form_ && hover_since_ + kTooltipMs >= now)
         sooner(static_cast<double>(hover_since_ + kTooltipMs));
     return wake;
@@ -160,7 +262,6 @@ Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Milli
 {
     if (runtime_.finished())
         return {};
-    sync();
     Millis now = clock_.now();
     std::optional<Millis> due = runtime_.next_due();
     if (due && now - *due > kStallMs) {
@@ -179,26 +280,26 @@ Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Milli
     if (!display_)
         return Step {false, due ? std::optional<double>(static_cast<double>(*due)) : std::nullopt};
     // The tools act at once on what they waited for; the windows catch up on the next step.
-    sync();
-    now = clock_.now();
+    // Windows come and go only with the show's activity.
     bool changed = runtime_.take_activity();
+    if (changed)
+        sync();
+    now = clock_.now();
     // What falls due next: a tick, or the moment the caller asked to be back.
     std::optional<Millis> upcoming = runtime_.next_due();
     if (until && (!upcoming || *until < *upcoming))
         upcoming = until;
     for (auto& [form, w] : windows_) {
-        if (changed) {
-            std::uint64_t h = appearance_hash(*form);
-            if (h != w.drawn_hash) {
-                w.drawn_hash = h;
-                w.dirty = true;
-            }
-        }
+        // What changed is looked for once the window may be drawn again: the ticks of a frame
+        // in between are not looked at one by one.
+        w.unseen = w.unseen || changed;
+        if (w.unseen && now >= w.next_frame)
+            note_changes(*form, w);
         if (!tip_shown_ && !hover_.text.empty() && hover_form_ == form && now >= hover_since_ + kTooltipMs) {
             tip_shown_ = true;
-            w.dirty = true;
+            w.tip_changed = true;
         }
-        if (w.dirty && now >= w.next_frame && !hold_redraw(w, upcoming))
+        if (w.dirty() && now >= w.next_frame && !hold_redraw(w, upcoming))
             redraw(*form, w, now);
     }
     return Step {false, next_wake(now)};
@@ -225,7 +326,7 @@ void Driver::hide_tip()
 {
     if (tip_shown_ && hover_form_)
         if (auto it = windows_.find(hover_form_); it != windows_.end())
-            it->second.dirty = true;
+            it->second.tip_changed = true;
     tip_shown_ = false;
 }
 
@@ -294,7 +395,7 @@ void Driver::released(Form& form, int x, int y)
 void Driver::exposed(Form& form)
 {
     if (auto it = windows_.find(&form); it != windows_.end())
-        it->second.dirty = true;
+        it->second.whole = true;
 }
 
 } // namespace tk

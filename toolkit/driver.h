@@ -17,6 +17,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -26,6 +27,7 @@ enum class Cursor : std::uint8_t { Arrow, Hand };
 struct Tip {
     std::string text;
     int x = 0, y = 0;
+    bool operator==(const Tip&) const = default;
 };
 
 // What the driver needs of a backend's windows.
@@ -37,8 +39,11 @@ public:
     virtual void sync_windows() = 0;
     // The size of a form's drawing area in pixels, or nothing when it has no window.
     virtual std::optional<PixelRect> output_size(Form& form) = 0;
-    // Draws the whole window at once and shows it, with the tooltip over it when tip is given.
-    virtual void draw(Form& form, const Viewport& view, const Tip* tip) = 0;
+    // Draws these regions of the window again, with the tooltip over them when tip is given, and
+    // shows them: the rest of the window still shows what it showed.
+    virtual void draw(Form& form, const Viewport& view, const Tip* tip, const std::vector<PixelRect>& regions) = 0;
+    // Where a tooltip is drawn in the window.
+    virtual PixelRect tip_area(Form& form, const Tip& tip) = 0;
     virtual void show_cursor(Cursor cursor) = 0;
 };
 
@@ -77,16 +82,31 @@ public:
     // The window a form is drawn in: its client area fitted to its drawing area.
     std::optional<Viewport> viewport(Form& form);
 
+    // A control's look, and the pixels it covers when it is shown.
+    struct Look {
+        std::uint64_t hash = 0;
+        PixelRect area;
+        bool uncut = false; // a slanting line: drawn whole or not at all
+    };
+
 private:
     struct Window {
-        std::uint64_t drawn_hash = 0;
-        bool dirty = true;
+        std::vector<Look> looks; // every control as last seen, back to front
+        std::optional<Viewport> view; // the viewport the looks were taken in
+        std::vector<PixelRect> changed; // what must be drawn again since the last redraw
+        bool whole = true; // everything must be drawn again
+        bool unseen = false; // the show ran since the looks were taken: something may have changed
+        bool tip_changed = false; // the tooltip came or went
+        PixelRect tip_drawn; // where the tooltip was drawn last, if it was
+        Tip tip_shown; // and what it said where
+        bool dirty() const { return whole || unseen || tip_changed || !changed.empty(); }
         Millis next_frame = 0; // the earliest moment of the next redraw: one per display frame
         double redraw_ms = 0; // what its last redraws took (the longest, fading)
         double held_until = 0; // a redraw waits for a tick due at this moment
         bool pressed = false;
     };
     void sync();
+    void note_changes(Form& form, Window& w);
     void redraw(Form& form, Window& w, Millis now);
     bool hold_redraw(Window& w, std::optional<Millis> upcoming);
     std::optional<double> next_wake(Millis now);

@@ -46,6 +46,86 @@ int Viewport::twips_y(int pixel) const
     return static_cast<int>(std::floor((pixel - y) * kTwipsPerPixel / scale));
 }
 
+PixelRect intersect(const PixelRect& a, const PixelRect& b)
+{
+    int x0 = std::max(a.x, b.x), y0 = std::max(a.y, b.y);
+    int x1 = std::min(a.x + a.w, b.x + b.w), y1 = std::min(a.y + a.h, b.y + b.h);
+    return x1 > x0 && y1 > y0 ? PixelRect {x0, y0, x1 - x0, y1 - y0} : PixelRect {};
+}
+
+PixelRect unite(const PixelRect& a, const PixelRect& b)
+{
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+    int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
+    return PixelRect {x0, y0, x1 - x0, y1 - y0};
+}
+
+namespace {
+
+// Joins every two regions that overlap, until none do.
+void join(std::vector<PixelRect>& regions)
+{
+    for (std::size_t i = 0; i < regions.size(); ++i) {
+        for (std::size_t j = i + 1; j < regions.size(); ++j) {
+            if (!intersect(regions[i], regions[j]).empty()) {
+                regions[i] = unite(regions[i], regions[j]);
+                regions.erase(regions.begin() + static_cast<std::ptrdiff_t>(j));
+                j = i; // the grown region may now overlap one already passed
+            }
+        }
+    }
+}
+
+} // namespace
+
+std::vector<PixelRect> regions_to_redraw(
+    const std::vector<PixelRect>& changed, const PixelRect& output, const std::vector<PixelRect>& uncut)
+{
+    constexpr std::size_t kMostRegions = 8; // beyond this, one pass over the window costs less
+    std::vector<PixelRect> regions;
+    for (const PixelRect& c : changed)
+        if (PixelRect r = intersect(c, output); !r.empty())
+            regions.push_back(r);
+    for (bool grown = true; grown;) {
+        join(regions);
+        grown = false;
+        for (PixelRect& r : regions) {
+            for (const PixelRect& u : uncut) {
+                PixelRect area = intersect(u, output);
+                if (!intersect(r, area).empty() && unite(r, area) != r) {
+                    r = unite(r, area);
+                    grown = true;
+                }
+            }
+        }
+    }
+    long long area = 0;
+    for (const PixelRect& r : regions)
+        area += static_cast<long long>(r.w) * r.h;
+    if (regions.size() > kMostRegions || 2 * area > static_cast<long long>(output.w) * output.h)
+        return {output};
+    return regions;
+}
+
+bool slanting(const Line& line)
+{
+    return line.X1 != line.X2 && line.Y1 != line.Y2;
+}
+
+PixelRect line_area(const Line& line, const Viewport& view)
+{
+    double x0 = std::min(view.fx(line.X1), view.fx(line.X2)), x1 = std::max(view.fx(line.X1), view.fx(line.X2));
+    double y0 = std::min(view.fy(line.Y1), view.fy(line.Y2)), y1 = std::max(view.fy(line.Y1), view.fy(line.Y2));
+    double pad = line.BorderWidth * view.scale / 2 + 2;
+    int left = static_cast<int>(std::floor(x0 - pad)), top = static_cast<int>(std::floor(y0 - pad));
+    return PixelRect {
+        left, top, static_cast<int>(std::ceil(x1 + pad)) - left, static_cast<int>(std::ceil(y1 + pad)) - top};
+}
+
 Viewport fit(const FormDesign& design, int w, int h)
 {
     double cw = design.ClientWidth / kTwipsPerPixel, ch = design.ClientHeight / kTwipsPerPixel;

@@ -16,7 +16,22 @@ int to_pixels(int twips, double scale);
 
 struct PixelRect {
     int x = 0, y = 0, w = 0, h = 0;
+    bool empty() const { return w <= 0 || h <= 0; }
+    bool operator==(const PixelRect&) const = default;
 };
+
+// The part two rectangles share (empty when they share none).
+PixelRect intersect(const PixelRect& a, const PixelRect& b);
+// The smallest rectangle that holds both; an empty one adds nothing.
+PixelRect unite(const PixelRect& a, const PixelRect& b);
+
+// What to draw again in an output for the rectangles whose look changed: each kept to the
+// output, those that overlap joined into one, and the whole output instead where they are many
+// or cover most of it. A region that reaches into one of the `uncut` areas takes all of it in:
+// a slanting line cut short by a region's edge would be stepped from a different end and light
+// other pixels than when drawn whole.
+std::vector<PixelRect> regions_to_redraw(
+    const std::vector<PixelRect>& changed, const PixelRect& output, const std::vector<PixelRect>& uncut = {});
 
 // Where the client area lies in an output of pixels: scaled by one factor, shifted by the bars
 // of a letterbox.
@@ -32,7 +47,13 @@ struct Viewport {
     // From a pixel of the output back to twips of the client area.
     int twips_x(int pixel) const;
     int twips_y(int pixel) const;
+    bool operator==(const Viewport&) const = default;
 };
+
+// The pixels a line may touch, its thickness and the rasteriser's rounding included.
+PixelRect line_area(const Line& line, const Viewport& view);
+// Whether a line runs neither across nor down, so that a region's edge may not cut it.
+bool slanting(const Line& line);
 
 // The client area scaled to fit an output of w x h pixels whole, centred: a resized window
 // shows the whole board with bars of its background colour.

@@ -151,7 +151,7 @@ std::optional<TooltipBox> tooltip_box(
     FontMetrics& metrics, const std::string& text, int x, int y, int output_w, int output_h, double scale)
 {
     TooltipBox tip;
-    tip.font = Typeface {"MS Sans Serif", 9, false};
+    tip.font = kTooltipFont;
     tip.pixels = font_pixels(9, std::max(1.0, scale));
     std::optional<FaceMetrics> face = metrics.face(tip.font, tip.pixels);
     if (!face || text.empty())

@@ -86,6 +86,7 @@ struct TooltipBox {
 };
 std::optional<TooltipBox> tooltip_box(
     FontMetrics& metrics, const std::string& text, int x, int y, int output_w, int output_h, double scale);
+inline constexpr Typeface kTooltipFont {"MS Sans Serif", 9, false};
 inline constexpr Color kTooltipBorder = 0x202020;
 inline constexpr Color kTooltipBack = 0xFFFFE1;
 

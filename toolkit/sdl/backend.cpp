@@ -3,17 +3,23 @@
 #include "toolkit/art.h"
 #include "toolkit/sdl/x11_dialog.h"
 #include "toolkit/sdl/x11_errors.h"
+#include "toolkit/visitor.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 #include <string_view>
 #include <thread>
 
 namespace tk::sdl {
 
 namespace {
+
+// A wait up to this long ends within the kernel's timer slack (50 us) of its end, so one wait
+// on the display's connection is enough; a longer one may end a thousandth of its length late.
+constexpr double kOneWaitMs = 50.0;
 
 SDL_Surface* rasterise(std::string_view name, int w, int h)
 {
@@ -38,6 +44,11 @@ Backend::Backend(Runtime& runtime, SystemClock& clock)
 
 std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
 {
+    // Big pictures and texts get pages of their own, and memory freed at the top of the heap
+    // goes back: without fixed thresholds the allocator raises them as the show frees its first
+    // pictures, and keeps everything that is ever freed.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024);
     // The software renderer on the window's own surface: no GPU context, fast to start, small.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
@@ -55,6 +66,9 @@ std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
         std::fprintf(stderr, "ruvantia: needs a graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
         return nullptr;
     }
+    // The show takes no typed text: Xlib's table of compose sequences for typing accented
+    // letters (half a megabyte in a UTF-8 locale) is left unread.
+    setenv("XCOMPOSEFILE", "/dev/null", 1);
     setenv("SDL_VIDEO_X11_WMCLASS", "ruvantia", 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "ruvantia", 0);
     tolerate_messages_to_closed_windows();
@@ -69,6 +83,21 @@ std::unique_ptr<Backend> Backend::create(Runtime& runtime, SystemClock& clock)
         return nullptr;
     }
     std::unique_ptr<Backend> b(new Backend(runtime, clock));
+    // Every font the windows and the tooltips use is found now, and fontconfig let go.
+    struct Typefaces final : ControlVisitor {
+        std::vector<Typeface> all {kTooltipFont};
+        void visit(std::string_view, int, Label& c) override
+        {
+            if (std::find(all.begin(), all.end(), c.Font) == all.end())
+                all.push_back(c.Font);
+        }
+        void visit(std::string_view, int, Shape&) override { }
+        void visit(std::string_view, int, Line&) override { }
+        void visit(std::string_view, int, Picture&) override { }
+    } typefaces;
+    for (Form* form : runtime.forms())
+        form->visit_controls(typefaces);
+    b->fonts_.find_all(typefaces.all);
     // One scale for every window, from the display's pixel density (96 dpi where it is unknown).
     float hdpi = 0;
     double density = SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi > 0 ? hdpi / 96.0 : 1.0;
@@ -139,6 +168,8 @@ void Backend::open(Form& form)
     }
     if (icon_)
         SDL_SetWindowIcon(win.window, icon_);
+    if (!x11_)
+        x11_.emplace(win.window);
     if (!dialog)
         SDL_SetWindowMinimumSize(win.window, std::max(1, size.w / 3), std::max(1, size.h / 3));
     win.renderer = SDL_CreateRenderer(win.window, -1, SDL_RENDERER_SOFTWARE);
@@ -182,30 +213,42 @@ void Backend::close(std::map<Form*, Window>::iterator it)
 
 void Backend::sync_windows()
 {
+    bool touched = false;
     // Windows whose form was unloaded go.
     for (auto it = windows_.begin(); it != windows_.end();) {
         auto next = std::next(it);
-        if (!it->first->shown())
+        if (!it->first->shown()) {
             close(it);
+            touched = true;
+        }
         it = next;
     }
     // Shown forms get a window.
-    for (Form* form : runtime_.stacking())
-        if (!windows_.count(form))
+    for (Form* form : runtime_.stacking()) {
+        if (!windows_.count(form)) {
             open(*form);
+            touched = true;
+        }
+    }
     // Titles follow the forms' captions; the form shown last is in front.
-    for (auto& [form, w] : windows_)
-        if (form->Caption != SDL_GetWindowTitle(w.window))
+    for (auto& [form, w] : windows_) {
+        if (form->Caption != SDL_GetWindowTitle(w.window)) {
             SDL_SetWindowTitle(w.window, form->Caption.c_str());
+            touched = true;
+        }
+    }
     Form* front = runtime_.stacking().empty() ? nullptr : runtime_.stacking().back();
     if (front != front_) {
         front_ = front;
         if (auto it = windows_.find(front); it != windows_.end())
             SDL_RaiseWindow(it->second.window);
+        touched = true;
     }
+    if (touched && x11_ && x11_->ok())
+        x11_->flush();
 }
 
-void Backend::draw(Form& form, const Viewport& view, const Tip* tip)
+void Backend::draw(Form& form, const Viewport& view, const Tip* tip, const std::vector<PixelRect>& regions)
 {
     auto it = windows_.find(&form);
     if (it == windows_.end())
@@ -213,15 +256,36 @@ void Backend::draw(Form& form, const Viewport& view, const Tip* tip)
     Window& w = it->second;
     int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(w.renderer, &ow, &oh);
-    w.painter->paint(form, view, ow, oh);
+    w.painter->paint(form, view, regions);
     if (tip)
-        w.painter->paint_tooltip(*tip, ow, oh, scale_);
-    SDL_RenderPresent(w.renderer);
+        w.painter->paint_tooltip(*tip, ow, oh, scale_, regions);
+    ++sent_.redraws;
+    // The renderer draws into the window's own pixels: only the regions drawn go to the display.
+    std::vector<SDL_Rect> rects;
+    for (const PixelRect& r : regions) {
+        rects.push_back(sdl_rect(intersect(r, PixelRect {0, 0, ow, oh})));
+        sent_.pixels += static_cast<long long>(rects.back().w) * rects.back().h;
+    }
+    if (SDL_RenderFlush(w.renderer) != 0
+        || SDL_UpdateWindowSurfaceRects(w.window, rects.data(), static_cast<int>(rects.size())) != 0)
+        SDL_RenderPresent(w.renderer);
+}
+
+PixelRect Backend::tip_area(Form& form, const Tip& tip)
+{
+    auto it = windows_.find(&form);
+    if (it == windows_.end())
+        return {};
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(it->second.renderer, &ow, &oh);
+    return it->second.painter->tooltip_area(tip, ow, oh, scale_);
 }
 
 void Backend::show_cursor(Cursor cursor)
 {
     SDL_SetCursor(cursor == Cursor::Hand ? hand_ : arrow_);
+    if (x11_ && x11_->ok())
+        x11_->flush();
 }
 
 Form* Backend::form_of(Uint32 id)
@@ -296,7 +360,28 @@ bool Backend::run_until(const std::function<bool()>& stop, std::optional<Millis>
         std::optional<double> wake = step.wake;
         if (until)
             wake = std::min(wake.value_or(static_cast<double>(*until)), static_cast<double>(*until));
-        if (wake) {
+        if (x11_ && x11_->ok()) {
+            // SDL's own queue first, without asking the server; SDL reads the connection only
+            // when the wait says something came (or a signal did).
+            got = SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+            std::optional<double> ms;
+            bool twice = false;
+            Millis due = 0;
+            if (wake) {
+                // A long wait stops short by the kernel's slack, and sleep_until lands on time.
+                due = static_cast<Millis>(std::ceil(*wake));
+                double remaining = static_cast<double>(due) - clock_.now_exact();
+                twice = remaining > kOneWaitMs;
+                ms = twice ? remaining / 1.001 - 0.1 : remaining;
+            }
+            // Only a wait that ran its whole time is followed by the fine sleep: one that input
+            // or a signal ended goes straight back to the show.
+            bool woken = got || x11_->wait(ms);
+            if (woken && !got)
+                got = SDL_PollEvent(&e) == 1;
+            if (!woken && twice)
+                std::this_thread::sleep_until(clock_.at(due));
+        } else if (wake) {
             // The kernel may end a wait for input up to a thousandth of its length late (2 ms
             // in 2 s), so the wait stops short by that much and sleep_until lands on time.
             double remaining = *wake - clock_.now_exact();

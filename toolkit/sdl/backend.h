@@ -7,6 +7,7 @@
 #include "toolkit/sdl/fonts.h"
 #include "toolkit/sdl/painter.h"
 #include "toolkit/sdl/system_clock.h"
+#include "toolkit/sdl/x11_wait.h"
 
 #include <SDL2/SDL.h>
 
@@ -36,8 +37,16 @@ public:
     // Display.
     void sync_windows() override;
     std::optional<PixelRect> output_size(Form& form) override;
-    void draw(Form& form, const Viewport& view, const Tip* tip) override;
+    void draw(Form& form, const Viewport& view, const Tip* tip, const std::vector<PixelRect>& regions) override;
+    PixelRect tip_area(Form& form, const Tip& tip) override;
     void show_cursor(Cursor cursor) override;
+
+    // What the windows have sent to the display so far: redraws, and the pixels they carried.
+    struct Sent {
+        long redraws = 0;
+        long long pixels = 0;
+    };
+    const Sent& sent() const { return sent_; }
 
 private:
     Backend(Runtime& runtime, SystemClock& clock);
@@ -63,6 +72,8 @@ private:
     SDL_Cursor* arrow_ = nullptr;
     SDL_Surface* icon_ = nullptr;
     bool quit_ = false;
+    Sent sent_;
+    std::optional<X11Wait> x11_; // the display's connection, when it is X11
 };
 
 } // namespace tk::sdl

@@ -84,9 +84,10 @@ std::string Fonts::file_for(const Typeface& font)
     auto key = std::make_tuple(std::string(font.Name), font.Bold, font.Italic);
     if (auto it = files_.find(key); it != files_.end())
         return it->second;
-    static bool initialised = FcInit();
+    if (!fontconfig_)
+        fontconfig_ = FcInit();
     std::string file;
-    if (initialised) {
+    if (fontconfig_) {
         for (const std::string& family : candidates(font.Name)) {
             file = exact_match(family, font.Bold, font.Italic, false);
             if (!file.empty())
@@ -98,6 +99,15 @@ std::string Fonts::file_for(const Typeface& font)
     }
     files_[key] = file;
     return file;
+}
+
+void Fonts::find_all(const std::vector<Typeface>& fonts)
+{
+    for (const Typeface& font : fonts)
+        file_for(font);
+    if (fontconfig_)
+        FcFini();
+    fontconfig_ = false;
 }
 
 Face* Fonts::get(const Typeface& font, int pixels)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace tk::sdl {
 
@@ -25,12 +26,16 @@ public:
     Face* get(const Typeface& font, int pixels);
     // The font file fontconfig picked for a font (empty if none).
     std::string file_for(const Typeface& font);
+    // Finds the files of these fonts at once, then lets fontconfig go: its configuration and
+    // caches would hold more memory than all the text drawn. A font asked for later opens it again.
+    void find_all(const std::vector<Typeface>& fonts);
 
     std::optional<FaceMetrics> face(const Typeface& font, int pixels) override;
     int width(const Typeface& font, int pixels, std::string_view text) override;
 
 private:
     std::map<std::tuple<std::string, bool, bool>, std::string> files_;
+    bool fontconfig_ = false; // open
     FT_Library library_ = nullptr;
     std::map<std::string, std::unique_ptr<FontFile>> mapped_; // by path; null when unreadable
     std::map<std::tuple<std::string, int>, std::unique_ptr<Face>> faces_;

@@ -29,32 +29,7 @@ Painter::Painter(SDL_Renderer* renderer, Fonts& fonts)
 {
 }
 
-Painter::~Painter()
-{
-    for (auto& [k, c] : texts_)
-        SDL_DestroyTexture(c.texture);
-    for (auto& [k, c] : pictures_)
-        SDL_DestroyTexture(c.texture);
-}
-
-// After a paint: texts and pictures it did not draw, and none drew for a few seconds before
-// (the last question's texts, an answer in the colour it had before, a picture at the size
-// before a resize), give their memory back.
-void Painter::trim_caches(Uint64 paint_start)
-{
-    constexpr Uint64 kKeepMs = 3000;
-    for (auto* cache : {&texts_, &pictures_}) {
-        for (auto it = cache->begin(); it != cache->end();) {
-            if (it->second.used + kKeepMs < paint_start) {
-                SDL_DestroyTexture(it->second.texture);
-                it = cache->erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
-    layout_.trim();
-}
+Painter::~Painter() = default;
 
 void Painter::fill(const PixelRect& r, Color c)
 {
@@ -64,86 +39,101 @@ void Painter::fill(const PixelRect& r, Color c)
     SDL_RenderFillRect(renderer_, &rect);
 }
 
+void Painter::clip(const PixelRect& r)
+{
+    SDL_Rect rect = sdl_rect(r);
+    SDL_RenderSetClipRect(renderer_, &rect);
+}
+
 void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h)
 {
-    Uint64 start = SDL_GetTicks64();
-    SDL_RenderSetClipRect(renderer_, nullptr);
-    fill(PixelRect {0, 0, output_w, output_h}, form.design().BackColor);
+    paint(form, view, {PixelRect {0, 0, output_w, output_h}});
+}
+
+void Painter::paint(Form& form, const Viewport& view, const std::vector<PixelRect>& regions)
+{
+    Color back = form.design().BackColor;
+    for (const PixelRect& region : regions) {
+        clip(region);
+        fill(region, back);
+    }
+    // One pass over the controls, back to front: each is drawn into every region it reaches,
+    // clipped to it. The regions do not overlap, so each pixel sees the order of a whole paint.
     struct V final : ControlVisitor {
         Painter& p;
         const Viewport& view;
+        const std::vector<PixelRect>& regions;
         Color back;
-        V(Painter& painter, const Viewport& v, Color b)
+        V(Painter& painter, const Viewport& v, const std::vector<PixelRect>& r, Color b)
             : p(painter)
             , view(v)
+            , regions(r)
             , back(b)
         {
         }
+        // Moves i on to the next region that `area` reaches and clips the drawing to it.
+        bool next(const PixelRect& area, std::size_t& i)
+        {
+            for (; i < regions.size(); ++i) {
+                if (!intersect(area, regions[i]).empty()) {
+                    p.region_ = regions[i];
+                    p.clip(regions[i]);
+                    return true;
+                }
+            }
+            return false;
+        }
         void visit(std::string_view, int, Label& c) override
         {
-            if (c.Visible)
+            PixelRect area = c.Visible ? view.rect(c.Left, c.Top, c.Width, c.Height) : PixelRect {};
+            for (std::size_t i = 0; next(area, i); ++i)
                 p.label(c, view, back);
         }
         void visit(std::string_view, int, Shape& c) override
         {
-            if (c.Visible)
+            PixelRect area = c.Visible ? view.rect(c.Left, c.Top, c.Width, c.Height) : PixelRect {};
+            for (std::size_t i = 0; next(area, i); ++i)
                 p.shape(c, view);
         }
         void visit(std::string_view, int, Line& c) override
         {
-            if (c.Visible)
+            PixelRect area = c.Visible ? line_area(c, view) : PixelRect {};
+            for (std::size_t i = 0; next(area, i); ++i)
                 p.line(c, view);
         }
         void visit(std::string_view, int, Picture& c) override
         {
-            if (c.Visible)
+            PixelRect area = c.Visible ? view.rect(c.Left, c.Top, c.Width, c.Height) : PixelRect {};
+            for (std::size_t i = 0; next(area, i); ++i)
                 p.picture(c, view);
         }
-    } visitor(*this, view, form.design().BackColor);
+    } visitor(*this, view, regions, back);
     form.visit_controls(visitor);
     SDL_RenderSetClipRect(renderer_, nullptr);
-    trim_caches(start);
+    layout_.trim();
 }
 
-SDL_Texture* Painter::text_texture(Face* face, std::string_view text, Color color, int& w, int& h)
-{
-    std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(face)) + ":" + std::to_string(color) + ":";
-    key += text;
-    auto it = texts_.find(key);
-    if (it == texts_.end()) {
-        // The text is drawn straight into the texture's own pixels: one copy of it, never two.
-        Cached c;
-        c.w = face->width(text);
-        c.h = face->height();
-        if (c.w > 0 && c.h > 0) {
-            c.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, c.w, c.h);
-            void* pixels = nullptr;
-            int pitch = 0;
-            if (c.texture && SDL_LockTexture(c.texture, nullptr, &pixels, &pitch) == 0) {
-                face->render(text, color, static_cast<std::uint32_t*>(pixels), pitch);
-                SDL_UnlockTexture(c.texture);
-                SDL_SetTextureBlendMode(c.texture, SDL_BLENDMODE_BLEND);
-            } else if (c.texture) {
-                SDL_DestroyTexture(c.texture);
-                c.texture = nullptr;
-            }
-        }
-        it = texts_.emplace(std::move(key), c).first;
-    }
-    it->second.used = SDL_GetTicks64();
-    w = it->second.w;
-    h = it->second.h;
-    return it->second.texture;
-}
-
+// A line of text is drawn into a texture of its own size and let go at once: with only what
+// changed drawn again, a text is rarely drawn twice in a row, and the show holds no pictures of
+// texts between redraws. The glyphs stay with their face.
 void Painter::text(const Typeface& font, int pixels, const PlacedLine& line, Color color)
 {
     Face* face = fonts_.get(font, pixels);
-    int w = 0, h = 0;
-    if (SDL_Texture* t = face ? text_texture(face, line.text, color, w, h) : nullptr) {
+    int w = face ? face->width(line.text) : 0, h = face ? face->height() : 0;
+    if (w <= 0 || h <= 0)
+        return;
+    SDL_Texture* t = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    void* bits = nullptr;
+    int pitch = 0;
+    if (t && SDL_LockTexture(t, nullptr, &bits, &pitch) == 0) {
+        face->render(line.text, color, static_cast<std::uint32_t*>(bits), pitch);
+        SDL_UnlockTexture(t);
+        SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
         SDL_Rect dst {line.x, line.y, w, h};
         SDL_RenderCopy(renderer_, t, nullptr, &dst);
     }
+    if (t)
+        SDL_DestroyTexture(t);
 }
 
 void Painter::label(const Label& c, const Viewport& view, Color form_back)
@@ -153,11 +143,13 @@ void Painter::label(const Label& c, const Viewport& view, Color form_back)
     std::optional<LabelText> text = layout_.place(c, view, form_back);
     if (!text)
         return;
-    SDL_Rect clip = sdl_rect(text->clip);
-    SDL_RenderSetClipRect(renderer_, &clip);
+    PixelRect inside = intersect(text->clip, region_);
+    if (inside.empty())
+        return;
+    clip(inside);
     for (const PlacedLine& line : text->lines)
         this->text(text->font, text->pixels, line, text->color);
-    SDL_RenderSetClipRect(renderer_, nullptr);
+    clip(region_);
 }
 
 void Painter::shape(const Shape& c, const Viewport& view)
@@ -202,56 +194,60 @@ void Painter::line(const Line& c, const Viewport& view)
     SDL_RenderGeometry(renderer_, nullptr, v, 4, indices, 6);
 }
 
-SDL_Texture* Painter::picture_texture(std::string_view name, int w, int h)
-{
-    std::string key = std::string(name) + ":" + std::to_string(w) + "x" + std::to_string(h);
-    auto it = pictures_.find(key);
-    if (it != pictures_.end()) {
-        it->second.used = SDL_GetTicks64();
-        return it->second.texture;
-    }
-    Cached c;
-    c.used = SDL_GetTicks64();
-    // The picture is unpacked straight into the texture's own pixels: one copy of it, never two.
-    if (art::find(name))
-        c.texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
-    if (c.texture) {
-        void* pixels = nullptr;
-        int pitch = 0;
-        bool drawn = SDL_LockTexture(c.texture, nullptr, &pixels, &pitch) == 0;
-        if (drawn) {
-            drawn = art::fill(name, pixels, pitch, w, h);
-            SDL_UnlockTexture(c.texture);
-        }
-        if (drawn) {
-            SDL_SetTextureBlendMode(c.texture, SDL_BLENDMODE_BLEND);
-        } else {
-            SDL_DestroyTexture(c.texture);
-            c.texture = nullptr;
-        }
-    }
-    pictures_.emplace(key, c);
-    return c.texture;
-}
-
+// A picture is unpacked as it is drawn, a strip of rows at a time: the show never holds a
+// whole copy of it, and it is drawn again only where a region needs it. A size with no bake of
+// its own is resampled whole, once per draw.
 void Painter::picture(const Picture& c, const Viewport& view)
 {
     SDL_Rect r = sdl_rect(view.rect(c.Left, c.Top, c.Width, c.Height));
-    if (r.w <= 0 || r.h <= 0)
+    if (r.w <= 0 || r.h <= 0 || !art::find(c.Source))
         return;
-    if (SDL_Texture* t = picture_texture(c.Source, r.w, r.h))
-        SDL_RenderCopy(renderer_, t, nullptr, &r);
+    art::Rows rows(c.Source, r.w, r.h);
+    constexpr int kStrip = 32;
+    int strip = rows.ok() ? std::min(kStrip, r.h) : r.h;
+    SDL_Texture* t = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, r.w, strip);
+    if (!t)
+        return;
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    for (int y = 0; y < r.h; y += strip) {
+        int n = std::min(strip, r.h - y);
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(t, nullptr, &pixels, &pitch) != 0)
+            break;
+        bool drawn = rows.ok() ? rows.next(pixels, pitch, n) : art::fill(c.Source, pixels, pitch, r.w, r.h);
+        SDL_UnlockTexture(t);
+        if (!drawn)
+            break;
+        SDL_Rect from {0, 0, r.w, n}, to {r.x, r.y + y, r.w, n};
+        if (!intersect(PixelRect {to.x, to.y, to.w, to.h}, region_).empty())
+            SDL_RenderCopy(renderer_, t, &from, &to);
+    }
+    SDL_DestroyTexture(t);
 }
 
-void Painter::paint_tooltip(const Tip& tip, int output_w, int output_h, double scale)
+PixelRect Painter::tooltip_area(const Tip& tip, int output_w, int output_h, double scale)
+{
+    std::optional<TooltipBox> box = tooltip_box(fonts_, tip.text, tip.x, tip.y, output_w, output_h, scale);
+    return box ? box->frame : PixelRect {};
+}
+
+void Painter::paint_tooltip(
+    const Tip& tip, int output_w, int output_h, double scale, const std::vector<PixelRect>& regions)
 {
     std::optional<TooltipBox> box = tooltip_box(fonts_, tip.text, tip.x, tip.y, output_w, output_h, scale);
     if (!box)
         return;
     const PixelRect& f = box->frame;
-    fill(f, kTooltipBorder);
-    fill(PixelRect {f.x + 1, f.y + 1, f.w - 2, f.h - 2}, kTooltipBack);
-    text(box->font, box->pixels, box->line, 0x000000);
+    for (const PixelRect& region : regions) {
+        if (intersect(f, region).empty())
+            continue;
+        clip(region);
+        fill(f, kTooltipBorder);
+        fill(PixelRect {f.x + 1, f.y + 1, f.w - 2, f.h - 2}, kTooltipBack);
+        text(box->font, box->pixels, box->line, 0x000000);
+    }
+    SDL_RenderSetClipRect(renderer_, nullptr);
 }
 
 } // namespace tk::sdl

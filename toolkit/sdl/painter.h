@@ -12,6 +12,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace tk::sdl {
 
@@ -26,8 +27,14 @@ public:
 
     // The whole client area, letterbox included, then every visible control back to front.
     void paint(Form& form, const Viewport& view, int output_w, int output_h);
-    // A tooltip box near a point of the window.
-    void paint_tooltip(const Tip& tip, int output_w, int output_h, double scale);
+    // The same within each region alone (the regions do not overlap): its background, then
+    // every visible control that reaches into it, clipped to it. The pixels are those a whole
+    // paint gives there.
+    void paint(Form& form, const Viewport& view, const std::vector<PixelRect>& regions);
+    // Where a tooltip box near a point of the window goes.
+    PixelRect tooltip_area(const Tip& tip, int output_w, int output_h, double scale);
+    // The box drawn over each region it reaches into.
+    void paint_tooltip(const Tip& tip, int output_w, int output_h, double scale, const std::vector<PixelRect>& regions);
 
 private:
     void label(const Label&, const Viewport&, Color form_back);
@@ -35,21 +42,12 @@ private:
     void line(const Line&, const Viewport&);
     void picture(const Picture&, const Viewport&);
     void fill(const PixelRect&, Color);
+    void clip(const PixelRect& r);
     void text(const Typeface& font, int pixels, const PlacedLine& line, Color color);
-    SDL_Texture* text_texture(Face* face, std::string_view text, Color color, int& w, int& h);
-    SDL_Texture* picture_texture(std::string_view name, int w, int h);
-    void trim_caches(Uint64 paint_start);
-
-    struct Cached {
-        SDL_Texture* texture = nullptr;
-        int w = 0, h = 0;
-        Uint64 used = 0; // when it was last drawn (SDL ticks)
-    };
     SDL_Renderer* renderer_;
     Fonts& fonts_;
     LabelLayout layout_;
-    std::unordered_map<std::string, Cached> texts_;
-    std::unordered_map<std::string, Cached> pictures_;
+    PixelRect region_; // the region being painted: nothing is drawn outside it
 };
 
 } // namespace tk::sdl

@@ -151,13 +151,14 @@ int run_command_line(const std::vector<std::string>& args)
     int start = 12 * 3600;
     bool trace = false;
     bool real_time = false, timings = false;
+    long long server_pid = 0;
     std::optional<long long> monkey_games;
     long long seed = 1;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         if (args[i] == "--bank") {
             return print_bank();
-        } else if (args[i] == "--monkey" || args[i] == "--seed") {
+        } else if (args[i] == "--monkey" || args[i] == "--seed" || args[i] == "--server-pid") {
             auto n = i + 1 < args.size() ? number(args[i + 1]) : std::nullopt;
             if (!n) {
                 std::fprintf(stderr, "simulate: %s needs a whole number\n", args[i].c_str());
@@ -165,6 +166,8 @@ int run_command_line(const std::vector<std::string>& args)
             }
             if (args[i] == "--monkey")
                 monkey_games = *n;
+            else if (args[i] == "--server-pid")
+                server_pid = *n;
             else
                 seed = *n;
             ++i;
@@ -183,13 +186,14 @@ int run_command_line(const std::vector<std::string>& args)
             start = *t;
             ++i;
         } else if (args[i] == "--help" || args[i] == "-h") {
-            std::printf("usage: simulate [--start HH:MM:SS] [--trace] STEP...\n"
-                        "       simulate --real-time [--timings] [--start HH:MM:SS] [--trace] STEP...\n"
-                        "       simulate --monkey GAMES [--seed N]\n"
-                        "       simulate --bank\n"
-                        "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
-                        "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
-                        "       \"snapshot FORM FILE.png\", \"close FORM\", \"dump\", \"answer right|wrong\"\n");
+            std::printf(
+                "usage: simulate [--start HH:MM:SS] [--trace] STEP...\n"
+                "       simulate --real-time [--timings [--server-pid PID]] [--start HH:MM:SS] [--trace] STEP...\n"
+                "       simulate --monkey GAMES [--seed N]\n"
+                "       simulate --bank\n"
+                "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
+                "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
+                "       \"snapshot FORM FILE.png\", \"close FORM\", \"dump\", \"answer right|wrong\"\n");
             return kOk;
         } else {
             break;
@@ -203,7 +207,7 @@ int run_command_line(const std::vector<std::string>& args)
     }
     std::cout.sync_with_stdio(false);
     if (real_time) {
-        RealTime r(start, trace ? &std::cout : nullptr, timings);
+        RealTime r(start, trace ? &std::cout : nullptr, timings, static_cast<int>(server_pid));
         if (!r.ok())
             return kMalformed;
         int status = steps_on(r, args, i);

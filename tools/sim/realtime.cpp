@@ -4,8 +4,8 @@
 #include "toolkit/tracer.h"
 
 #include <cstdio>
-#include <ctime>
 #include <streambuf>
+#include <string>
 
 namespace sim {
 
@@ -23,6 +23,19 @@ long peak_resident_kb()
         std::fclose(f);
     }
     return kb;
+}
+
+// The CPU time a process has run, in ms, from the scheduler's own count in nanoseconds (the
+// first field of /proc/PID/schedstat); 0 where it cannot be read.
+double cpu_ms(const char* path)
+{
+    unsigned long long ns = 0;
+    if (std::FILE* f = std::fopen(path, "r")) {
+        if (std::fscanf(f, "%llu", &ns) != 1)
+            ns = 0;
+        std::fclose(f);
+    }
+    return static_cast<double>(ns) / 1e6;
 }
 
 } // namespace
@@ -110,10 +123,11 @@ int RealTime::StepClock::seconds_since_midnight() const
     return static_cast<int>((start_ + t / 1000) % 86400);
 }
 
-RealTime::RealTime(int start_seconds, std::ostream* trace, bool timings)
+RealTime::RealTime(int start_seconds, std::ostream* trace, bool timings, int server_pid)
     : clock_(real_, start_seconds)
     , game_(std::make_unique<Game>(clock_, random_))
     , timings_(timings)
+    , server_pid_(server_pid)
 {
     clock_.runtime_ = &game_->runtime;
     backend_ = tk::sdl::Backend::create(game_->runtime, real_);
@@ -211,9 +225,12 @@ bool RealTime::close(std::string_view form)
 
 RealTime::Mark RealTime::mark() const
 {
-    timespec cpu {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    return Mark {step_time_, real_.now_exact(), cpu.tv_sec * 1000.0 + cpu.tv_nsec / 1e6};
+    Mark m {step_time_, real_.now_exact(), cpu_ms("/proc/self/schedstat"), 0, {}};
+    if (server_pid_ > 0)
+        m.server_cpu = cpu_ms(("/proc/" + std::to_string(server_pid_) + "/schedstat").c_str());
+    if (backend_)
+        m.sent = backend_->sent();
+    return m;
 }
 
 void RealTime::report(const char* step, const Mark& from) const
@@ -221,10 +238,13 @@ void RealTime::report(const char* step, const Mark& from) const
     if (!timings_)
         return;
     Mark to = mark();
-    double real = to.real - from.real, cpu = to.cpu - from.cpu;
-    std::fprintf(stderr, "%s: due %lld to %lld ms, real %.3f to %.3f ms, cpu %.3f ms, %.3f %% of one core\n", step,
-        static_cast<long long>(from.due), static_cast<long long>(to.due), from.real, to.real, cpu,
-        real > 0 ? 100.0 * cpu / real : 0.0);
+    double real = to.real - from.real, cpu = to.cpu - from.cpu, server = to.server_cpu - from.server_cpu;
+    std::fprintf(stderr,
+        "%s: due %lld to %lld ms, real %.3f to %.3f ms, %ld redraws, %lld pixels sent, cpu %.3f ms, "
+        "display server %.3f ms, %.3f %% + %.3f %% of one core\n",
+        step, static_cast<long long>(from.due), static_cast<long long>(to.due), from.real, to.real,
+        to.sent.redraws - from.sent.redraws, to.sent.pixels - from.sent.pixels, cpu, server,
+        real > 0 ? 100.0 * cpu / real : 0.0, real > 0 ? 100.0 * server / real : 0.0);
 }
 
 } // namespace sim

@@ -29,8 +29,9 @@ class RealTime {
 public:
     // Opens the real windows; ok() is false (with the reason on stderr) when there is no display.
     // With timings, every wait and until reports on stderr the real time and CPU time it took,
-    // and the end the peak resident memory.
-    RealTime(int start_seconds, std::ostream* trace, bool timings);
+    // the redraws and pixels it sent to the display, and the end the peak resident memory; with
+    // a server_pid, the CPU time of that process (the display server) is counted beside the game's.
+    RealTime(int start_seconds, std::ostream* trace, bool timings, int server_pid = 0);
     ~RealTime();
     RealTime(const RealTime&) = delete;
     RealTime& operator=(const RealTime&) = delete;
@@ -79,7 +80,8 @@ private:
     // For --timings: where a step began, and the line that tells what it cost.
     struct Mark {
         tk::Millis due = 0;
-        double real = 0, cpu = 0;
+        double real = 0, cpu = 0, server_cpu = 0;
+        tk::sdl::Backend::Sent sent;
     };
     Mark mark() const;
     void report(const char* step, const Mark& from) const;
@@ -92,6 +94,7 @@ private:
     std::unique_ptr<Stamps> stamps_;
     tk::Millis step_time_ = 0; // the virtual time the steps have reached
     bool timings_ = false;
+    int server_pid_ = 0;
     bool end_traced_ = false;
 };
 

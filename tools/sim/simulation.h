@@ -29,8 +29,9 @@ std::optional<ControlRef> parse_ref(std::string_view text, bool with_property);
 
 class Simulation {
 public:
-    // start: the time of day, in seconds since midnight, when the program starts.
-    explicit Simulation(int start_seconds = 12 * 3600, std::ostream* trace = nullptr);
+    // start: the time of day, in seconds since midnight, when the program starts. With a display,
+    // the windows are drawn as the desktop draws them, at the moments it would.
+    explicit Simulation(int start_seconds = 12 * 3600, std::ostream* trace = nullptr, tk::Display* display = nullptr);
 
     Game& game() { return *game_; }
     tk::Runtime& runtime() { return game_->runtime; }
