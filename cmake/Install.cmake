@@ -32,17 +32,32 @@ add_custom_command(
 add_custom_target(ruvantia_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/data/ruvantia.6.gz)
 install(FILES ${CMAKE_BINARY_DIR}/data/ruvantia.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
+# The documentation Debian asks of every package, in /usr/share/doc/ruvantia: the licence in
+# machine-readable form (the full text is the system's own, in /usr/share/common-licenses), the
+# changelog compressed as for the manual, and a question pack to start one's own from.
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/data/changelog.gz
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/debian/changelog > ${CMAKE_BINARY_DIR}/data/changelog.gz
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/debian/changelog
+  VERBATIM)
+add_custom_target(ruvantia_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/data/changelog.gz)
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright ${CMAKE_BINARY_DIR}/data/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/data/examples/domande.tsv DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+
 # The Debian package.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ruvantia)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "La squadra di RUVANTIA")
+set(CPACK_PACKAGE_CONTACT "La squadra di RUVANTIA <ruvantia@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quiz televisivo per un giocatore: la scalata verso il milione")
+# Lines under 80 columns, as Debian wants them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Un quiz a premi per un solo giocatore, tutto in italiano, che si gioca con il solo mouse.\n\
-Si sale una scala di quindici domande, da 50 euro a un milione: quattro risposte per\n\
-domanda, due traguardi, tre aiuti, la risposta definitiva e un conduttore che commenta\n\
-ogni passo.")
+    "Un quiz a premi per un solo giocatore, tutto in italiano, che si gioca con il\n\
+solo mouse. Si sale una scala di quindici domande, da 50 euro a un milione:\n\
+quattro risposte per domanda, due traguardi, tre aiuti, la risposta definitiva\n\
+e un conduttore che commenta ogni passo.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

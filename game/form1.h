@@ -13,6 +13,7 @@
 //   ../lifelines/lifelines.cpp  Image2_Click, Image3_Click, Image4_Click, Timer13_Timer, computer
 #pragma once
 
+#include "game/bank/bank.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
@@ -88,9 +89,6 @@ public:
     Integer passo = 0; // Timer4's own step, never reset
 
     tk::Table2<std::string_view, 1, 15, 1, 5> frasi;
-    tk::Table<std::string, 1, 20> domande;
-    tk::Table<std::string, 1, 20> giuste;
-    tk::Table2<std::string, 1, 20, 1, 3> errate;
     tk::Table<std::string, 1, 3> sbagliate;
 
     tk::Timer Timer1 {*this, "Timer1", 40, true, [this] { Timer1_Timer(); }};
@@ -117,6 +115,8 @@ public:
     void Timer1_Timer();
     // Presentation and question.
     void Timer4_Timer();
+    // The questions of a level (1 to 15), from the show's pack.
+    const bank::Pool& questions(int level) const;
     void domanda1();
     void domanda2();
     void domanda3();

@@ -1,6 +1,7 @@
 // One game of RUVANTIA: the runtime and its six windows. Tests build a fresh one per case.
 #pragma once
 
+#include "game/bank/bank.h"
 #include "game/form1.h"
 #include "lifelines/form4.h"
 #include "lifelines/form5.h"
@@ -11,8 +12,11 @@
 
 class Game {
 public:
-    Game(tk::Clock& clock, tk::Random& random)
-        : runtime(clock, random)
+    // The show asks the questions of this pack, which must have been read without problems and
+    // outlive the game.
+    Game(tk::Clock& clock, tk::Random& random, const bank::Pack& pack = bank::built_in())
+        : pack(pack)
+        , runtime(clock, random)
         , Form1(*this)
         , Form2(*this)
         , Form3(*this)
@@ -30,6 +34,7 @@ public:
         runtime.dispatch([this] { Form1.Show(); });
     }
 
+    const bank::Pack& pack;
     tk::Runtime runtime;
     Board Form1;
     WalkAway Form2;

@@ -32,25 +32,20 @@ std::string with_blanks(std::string_view answer)
     return std::string(bank::kAnswerBlanks) + std::string(answer);
 }
 
-// What every domanda sub does, with the pool of its own level: load the pool, draw a question
-// and an arrangement, show the question and let Timer5 bring on the answers.
+// What every domanda sub does, with the pool of its own level: draw a question and an
+// arrangement, show the question and let Timer5 bring on the answers. Every question of the
+// pool has the same chance.
 void poni_domanda(Board& Form1, int level)
 {
     Form1.Timer4.Enabled = false;
-    const bank::Pool& pool = bank::pool(level);
-    for (int q = 1; q <= 20; ++q) {
-        const bank::Question& row = pool[static_cast<std::size_t>(q - 1)];
-        Form1.domande(q) = std::string(row.domanda);
-        Form1.giuste(q) = with_blanks(row.giusta);
-        for (int k = 1; k <= 3; ++k)
-            Form1.errate(q, k) = with_blanks(row.errate[static_cast<std::size_t>(k - 1)]);
-    }
+    const bank::Pool& pool = Form1.questions(level);
     Form1.runtime().Randomize();
-    Form1.ind = static_cast<tk::Integer>(Form1.runtime().random().below(20) + 1);
-    Form1.domanda = Form1.domande(Form1.ind);
-    Form1.risgiusta = Form1.giuste(Form1.ind);
+    Form1.ind = static_cast<tk::Integer>(Form1.runtime().random().below(static_cast<int>(pool.size())) + 1);
+    const bank::Question& row = pool[static_cast<std::size_t>(Form1.ind - 1)];
+    Form1.domanda = row.domanda;
+    Form1.risgiusta = with_blanks(row.giusta);
     for (int k = 1; k <= 3; ++k)
-        Form1.sbagliate(k) = Form1.errate(Form1.ind, k);
+        Form1.sbagliate(k) = with_blanks(row.errate[static_cast<std::size_t>(k - 1)]);
     Form1.disp = static_cast<tk::Integer>(Form1.runtime().random().below(12) + 1);
     Form1.Label2.Caption = Form1.domanda;
     Form1.ind = 0;
@@ -58,6 +53,11 @@ void poni_domanda(Board& Form1, int level)
 }
 
 } // namespace
+
+const bank::Pool& Board::questions(int level) const
+{
+    return game.pack.pool(level);
+}
 
 // clang-format off
 void Board::domanda1() { poni_domanda(*this, 1); }

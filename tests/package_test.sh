@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Debian package as a player meets it: built from this build directory, installed with apt,
-# its launcher and software-centre metadata checked, the installed game started from the
-# launcher's command and its first screen looked at, then removed without leaving anything behind.
+# The Debian package as a player meets it: built from this build directory, passed by lintian
+# without an error or a warning, installed with apt, its launcher, software-centre metadata and
+# documentation checked, the installed game started from the launcher's command and its first
+# screen looked at, then removed without leaving anything behind.
 #
 #   tests/package_test.sh BUILD_DIR
 #
@@ -20,7 +21,7 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
-for tool in cpack apt-get dpkg-shlibdeps desktop-file-validate appstreamcli xdotool xprop import convert; do
+for tool in cpack apt-get dpkg-shlibdeps lintian desktop-file-validate appstreamcli xdotool xprop import convert; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
 done
 
@@ -54,29 +55,38 @@ deb="$work/ruvantia_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "FAIL: no $(basename "$deb")"; ls "$work"; exit 1; }
 dpkg-deb -f "$deb" Depends
 
+echo "== lintian"
+# As Debian checks its own packages: any error or warning fails; lintian is not run as root.
+runuser -u nobody -- lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
+
 echo "== installing it"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log"; exit 1; }
 installed_here=1
 mapfile -t installed < <(dpkg -L ruvantia)
 
-echo "== the launcher, the metadata, the manual and the icon"
+echo "== the launcher, the metadata, the manual, the icon and the documentation"
 desktop=/usr/share/applications/ruvantia.desktop
 metainfo=$(grep -l '<launchable type="desktop-id">ruvantia.desktop<' /usr/share/metainfo/*.metainfo.xml || true)
 [ -x /usr/games/ruvantia ] || fail "no /usr/games/ruvantia"
 desktop-file-validate "$desktop" || fail "the launcher does not validate"
+grep -qx 'MimeType=text/tab-separated-values;text/csv;' "$desktop" || fail "the launcher does not open question packs"
 [ -n "$metainfo" ] || fail "no metadata launches ruvantia.desktop"
 [ -z "$metainfo" ] || appstreamcli validate --no-net "$metainfo" || fail "the metadata does not validate"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata has no release $version"
 [ -f /usr/share/icons/hicolor/scalable/apps/ruvantia.svg ] || fail "no scalable icon"
 [ -f /usr/share/man/man6/ruvantia.6.gz ] || fail "no manual page"
+for f in copyright changelog.gz examples/domande.tsv; do
+    [ -f "/usr/share/doc/ruvantia/$f" ] || fail "no /usr/share/doc/ruvantia/$f"
+done
 if command -v man >/dev/null; then
     man -l /usr/share/man/man6/ruvantia.6.gz 2>/dev/null | grep -q "COME SI GIOCA" || fail "the manual page does not render"
 fi
 grep -q -F -e "$build" -e "$source_dir" /usr/games/ruvantia && fail "the installed binary names the build or source tree"
 
 echo "== starting the game from the launcher's command"
-command=$(sed -n 's/^Exec=//p' "$desktop")
+# Started with no file, as from the menu: the launcher's field codes (%f) go.
+command=$(sed -n '/^Exec=/{s///;s/ *%[fFuU]//g;p}' "$desktop")
 wmclass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 xdotool mousemove 0 0 # the pointer away from the logo, or its tooltip would cover it
 start_game() {

@@ -58,7 +58,7 @@ TEST(QuestionTest, EveryLeadInQuestionAndArrangementComesUpWithTheAnswersWhereTh
     // The right answer stands at (disp - 1) mod 4; the wrong ones fill the other places from A to
     // D in the order 1 2 3 for arrangements 1 to 4, 3 2 1 for 5 to 8, 2 1 3 for 9 to 12.
     constexpr int kWrongOrder[3][3] = {{0, 1, 2}, {2, 1, 0}, {1, 0, 2}};
-    const bank::Pool& pool = bank::pool(1);
+    const bank::Pool& pool = bank::built_in().pool(1);
     std::set<int> slots, questions, arrangements;
     for (int game = 0; game < 200; ++game) {
         sim::Simulation s(game * 431);

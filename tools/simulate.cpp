@@ -1,6 +1,6 @@
 // simulate: plays RUVANTIA in virtual time from the command line.
 //
-//   simulate [--start HH:MM:SS] [--trace] STEP...
+//   simulate [--pack FILE] [--start HH:MM:SS] [--trace] STEP...
 //
 // Steps, one argument each:
 //   wait MS                          advance virtual time, running every tick due up to then
@@ -18,6 +18,10 @@
 // plays the same steps with the real clock in real windows: waits are real waits, and each trace
 // line gets a second column, the real time (ms) at which the change was made beside the time it
 // was due. --timings reports on stderr what each wait and until took in real and CPU time.
+//
+// --pack FILE, in any mode and in any order with the other options, plays with the questions of
+// that pack instead of the built-in ones; --bank prints the pack as the board shows it, and
+// --monkey plays it.
 //
 // Exit status: 0 when every step ran, 1 when an until timed out, 2 on a malformed step.
 #include "tools/sim/commands.h"

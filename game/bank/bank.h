@@ -1,47 +1,95 @@
-// The question bank: fifteen pools of twenty questions, one pool per rung of the ladder.
+// The questions of a show: a question pack, read from a plain text file that anyone can write
+// in an editor or save from a spreadsheet. The built-in questions are a pack like any other,
+// carried inside the program (domande.tsv) and read by the same reader with the same checks.
 //
-// Answers are written here without the six leading blanks that the board needs to clear the
-// letter drawn over each answer box; the loader (Form1's domanda subs) adds them, so whoever
-// edits a pool only writes the plain answer.
+// A pack is UTF-8 text, one question a row: level (1 to 15), question, right answer and three
+// wrong answers, separated by tabs, or by commas or semicolons with double quotes as a
+// spreadsheet saves CSV. An optional heading row, blank rows and rows starting with # are
+// skipped. Answers are written as they read: the board adds the blanks that leave room for
+// each answer's letter.
+//
+// Every byte of a pack is untrusted. Reading one never stops at the first fault: it reports
+// every problem with its line, in Italian, saying what to fix, and a pack with any problem
+// plays no show.
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
+
+namespace tk {
+class FontMetrics;
+}
 
 namespace bank {
-
-struct Question {
-    std::string_view domanda; // the question, no leading blanks
-    std::string_view giusta; // the right answer
-    std::array<std::string_view, 3> errate; // the three wrong answers, in pool order
-};
-
-using Pool = std::array<Question, 20>;
 
 // What every answer on the board begins with: room for the letter drawn over the answer box.
 inline constexpr std::string_view kAnswerBlanks = "      ";
 
 constexpr int kLevels = 15;
-constexpr int kQuestionsPerLevel = 20;
+// More than this is not a question pack: the file is refused before it is read.
+constexpr std::size_t kMaxPackBytes = 4 * 1024 * 1024;
+constexpr int kMaxPackLines = 10000;
+// Reports stop after this many problems, with one line that says how many more there were.
+constexpr std::size_t kProblemsShown = 20;
 
-// One pool per level, defined in levelNN.cpp.
-extern const Pool kLevel01;
-extern const Pool kLevel02;
-extern const Pool kLevel03;
-extern const Pool kLevel04;
-extern const Pool kLevel05;
-extern const Pool kLevel06;
-extern const Pool kLevel07;
-extern const Pool kLevel08;
-extern const Pool kLevel09;
-extern const Pool kLevel10;
-extern const Pool kLevel11;
-extern const Pool kLevel12;
-extern const Pool kLevel13;
-extern const Pool kLevel14;
-extern const Pool kLevel15;
+struct Question {
+    std::string domanda; // the question
+    std::string giusta; // the right answer
+    std::array<std::string, 3> errate; // the three wrong answers, in the pack's order
+    int line = 0; // where it stands in its file
 
-// The pool of a level from 1 to 15.
-const Pool& pool(int level);
+    bool operator==(const Question& o) const
+    {
+        return domanda == o.domanda && giusta == o.giusta && errate == o.errate;
+    }
+};
+
+using Pool = std::vector<Question>;
+
+struct Pack {
+    std::array<Pool, kLevels> levels;
+
+    // The questions of a level from 1 to 15: at least one in a pack that was read without problems.
+    const Pool& pool(int level) const { return levels.at(static_cast<std::size_t>(level - 1)); }
+    bool operator==(const Pack&) const = default;
+};
+
+// One thing to fix; line 0 is about the file as a whole.
+struct Problem {
+    int line = 0;
+    std::string what;
+};
+
+struct Reading {
+    Pack pack;
+    std::vector<Problem> problems;
+    bool ok() const { return problems.empty(); }
+};
+
+// Reads a pack from its bytes, with every check that needs no fonts.
+Reading read_pack(std::string_view bytes);
+
+// Reads the pack file a player named: a file that is missing, a folder, unreadable or too
+// large is a problem of its own. Nothing is written.
+Reading load_pack(const std::string& path);
+
+// Problems of texts that do not fit their boxes on the board at the normal size, measured with
+// these fonts in the board's own layout: a question must fit the question box unshrunk, an
+// answer one line of its box with its blanks.
+std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts);
+
+// load_pack, then check_fit: every problem of the file a player named.
+Reading load_and_check(const std::string& path, tk::FontMetrics& fonts);
+
+// The problems as the game prints them, one a line, "ruvantia: FILE:LINE: what": the first
+// kProblemsShown, then one line that says how many more.
+std::string report(std::string_view file, const std::vector<Problem>& problems, std::string_view program = "ruvantia");
+
+// The pack the program carries, as written (comments and all), and as read.
+std::string_view built_in_text();
+const Pack& built_in();
 
 } // namespace bank

@@ -1,6 +1,7 @@
 #include "tools/sim/commands.h"
 
 #include "game/bank/bank.h"
+#include "toolkit/sdl/fonts.h"
 #include "toolkit/sdl/snapshot.h"
 #include "tools/sim/monkey.h"
 #include "tools/sim/realtime.h"
@@ -48,12 +49,12 @@ bool same_value(const std::string& actual, std::string value)
     return false;
 }
 
-// The whole bank, one question a line, answers as the board shows them.
-int print_bank()
+// The whole pack, one question a line, answers as the board shows them.
+int print_bank(const bank::Pack& pack)
 {
     const std::string_view blanks = bank::kAnswerBlanks;
     for (int level = 1; level <= bank::kLevels; ++level) {
-        const bank::Pool& pool = bank::pool(level);
+        const bank::Pool& pool = pack.pool(level);
         for (std::size_t q = 0; q < pool.size(); ++q) {
             const bank::Question& row = pool[q];
             std::cout << level << '\t' << q + 1 << '\t' << row.domanda << '\t' << blanks << row.giusta;
@@ -154,10 +155,25 @@ int run_command_line(const std::vector<std::string>& args)
     long long server_pid = 0;
     std::optional<long long> monkey_games;
     long long seed = 1;
+    bool list = false;
+    std::optional<bank::Pack> pack;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         if (args[i] == "--bank") {
-            return print_bank();
+            list = true;
+        } else if (args[i] == "--pack") {
+            if (i + 1 >= args.size()) {
+                std::fprintf(stderr, "simulate: --pack needs a file\n");
+                return kMalformed;
+            }
+            // The game's own checks, fonts and all: a pack it would refuse is refused here.
+            tk::sdl::Fonts fonts;
+            bank::Reading r = bank::load_and_check(args[++i], fonts);
+            if (!r.ok()) {
+                std::fputs(bank::report(args[i], r.problems, "simulate").c_str(), stderr);
+                return kMalformed;
+            }
+            pack = std::move(r.pack);
         } else if (args[i] == "--monkey" || args[i] == "--seed" || args[i] == "--server-pid") {
             auto n = i + 1 < args.size() ? number(args[i + 1]) : std::nullopt;
             if (!n) {
@@ -191,6 +207,7 @@ int run_command_line(const std::vector<std::string>& args)
                 "       simulate --real-time [--timings [--server-pid PID]] [--start HH:MM:SS] [--trace] STEP...\n"
                 "       simulate --monkey GAMES [--seed N]\n"
                 "       simulate --bank\n"
+                "--pack FILE, anywhere before the steps, plays with the questions of that pack\n"
                 "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
                 "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
                 "       \"snapshot FORM FILE.png\", \"close FORM\", \"dump\", \"answer right|wrong\"\n");
@@ -199,22 +216,26 @@ int run_command_line(const std::vector<std::string>& args)
             break;
         }
     }
+    const bank::Pack& questions = pack ? *pack : bank::built_in();
+    if (list)
+        return print_bank(questions);
     if (monkey_games) {
         // Random players, game after game; the first broken promise stops the run.
-        MonkeyTally tally = run_monkey(static_cast<long>(*monkey_games), static_cast<std::uint64_t>(seed), std::cerr);
+        MonkeyTally tally
+            = run_monkey(static_cast<long>(*monkey_games), static_cast<std::uint64_t>(seed), std::cerr, questions);
         std::cout << summary(tally) << std::endl;
         return tally.violations == 0 ? kOk : kTimedOut;
     }
     std::cout.sync_with_stdio(false);
     if (real_time) {
-        RealTime r(start, trace ? &std::cout : nullptr, timings, static_cast<int>(server_pid));
+        RealTime r(start, trace ? &std::cout : nullptr, timings, static_cast<int>(server_pid), questions);
         if (!r.ok())
             return kMalformed;
         int status = steps_on(r, args, i);
         std::cout.flush();
         return status;
     }
-    Simulation s(start, trace ? &std::cout : nullptr);
+    Simulation s(start, trace ? &std::cout : nullptr, nullptr, questions);
     int status = run_steps(s, args, i);
     std::cout.flush();
     return status;

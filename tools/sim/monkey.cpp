@@ -205,7 +205,7 @@ struct Monkey::Style {
     double close; // chance, at each action, of closing a window from its title bar
 };
 
-Monkey::Monkey(std::uint64_t seed)
+Monkey::Monkey(std::uint64_t seed, const bank::Pack& pack)
     : seed_(seed)
     , rng_(seed)
 {
@@ -222,7 +222,7 @@ Monkey::Monkey(std::uint64_t seed)
         style_->knows = 0.75 + 0.23 * static_cast<double>(splitmix(rng_) >> 11) * 0x1.0p-53;
         style_->walk = 0.03 * static_cast<double>(splitmix(rng_) >> 11) * 0x1.0p-53;
     }
-    sim_ = std::make_unique<Simulation>(start_);
+    sim_ = std::make_unique<Simulation>(start_, nullptr, nullptr, pack);
 }
 
 Monkey::~Monkey()
@@ -440,7 +440,7 @@ std::optional<int> Monkey::right_position()
     if (b.Label2.Caption != oracle_question_) {
         oracle_question_ = b.Label2.Caption;
         oracle_answer_.clear();
-        for (const bank::Question& row : bank::pool(won_ + 1))
+        for (const bank::Question& row : sim_->game().pack.pool(won_ + 1))
             if (row.domanda == oracle_question_)
                 oracle_answer_ = std::string(bank::kAnswerBlanks) + std::string(row.giusta);
     }
@@ -518,6 +518,15 @@ void Monkey::check_board()
         if (r.value < r.lo || r.value > r.hi)
             return fail(std::string(r.name) + " is " + std::to_string(r.value) + ", outside " + std::to_string(r.lo)
                 + ".." + std::to_string(r.hi));
+    }
+    // A question comes from the pool of the rung it is asked for.
+    if (b.Label2.Caption != asked_) {
+        asked_ = b.Label2.Caption;
+        const bank::Pool& pool = b.questions(std::min(won_ + 1, 15));
+        bool known
+            = std::any_of(pool.begin(), pool.end(), [&](const bank::Question& q) { return q.domanda == asked_; });
+        if (!known && !asked_.empty() && asked_ != "NON ERA FACILE......MA CI SEI RIUSCITO......BRAVO!!!!")
+            return fail("question " + std::to_string(won_ + 1) + " is \"" + asked_ + "\", not one of its level's");
     }
     if (b.aiuti != lifelines_)
         return fail("the board counts " + std::to_string(b.aiuti) + " lifelines left, the player "
@@ -701,11 +710,11 @@ void Monkey::check_lifelines()
     poll_loaded_ = g.Form5.loaded();
 }
 
-MonkeyTally run_monkey(long games, std::uint64_t seed, std::ostream& report)
+MonkeyTally run_monkey(long games, std::uint64_t seed, std::ostream& report, const bank::Pack& pack)
 {
     MonkeyTally tally;
     for (long i = 0; i < games; ++i) {
-        Monkey monkey(seed + static_cast<std::uint64_t>(i));
+        Monkey monkey(seed + static_cast<std::uint64_t>(i), pack);
         monkey.play();
         ++tally.games;
         if (monkey.violation()) {

@@ -44,7 +44,7 @@ class Monkey {
 public:
     struct Style;
 
-    explicit Monkey(std::uint64_t seed);
+    explicit Monkey(std::uint64_t seed, const bank::Pack& pack = bank::built_in());
     ~Monkey();
     Monkey(const Monkey&) = delete;
     Monkey& operator=(const Monkey&) = delete;
@@ -107,6 +107,7 @@ private:
     // Bookkeeping of the checks.
     std::string last_host_;
     std::string oracle_question_; // the question the oracle last looked up in the bank
+    std::string asked_; // the question box's text when last checked
     std::string oracle_answer_; // its right answer, as the board shows it
     bool verdict_right_ = false; // whether the last answer confirmed was right
     int ending_question_ = 0; // the question being played when the game's end was decided
@@ -121,7 +122,7 @@ private:
 
 // Plays `games` games, the first with player seed `seed`, and stops at the first violation,
 // describing it on `report`. The tally says how each game ended.
-MonkeyTally run_monkey(long games, std::uint64_t seed, std::ostream& report);
+MonkeyTally run_monkey(long games, std::uint64_t seed, std::ostream& report, const bank::Pack& pack = bank::built_in());
 
 // What the host must say about the sum kept, by the prize rules, for a game that ended this way
 // on this question.

@@ -123,9 +123,9 @@ int RealTime::StepClock::seconds_since_midnight() const
     return static_cast<int>((start_ + t / 1000) % 86400);
 }
 
-RealTime::RealTime(int start_seconds, std::ostream* trace, bool timings, int server_pid)
+RealTime::RealTime(int start_seconds, std::ostream* trace, bool timings, int server_pid, const bank::Pack& pack)
     : clock_(real_, start_seconds)
-    , game_(std::make_unique<Game>(clock_, random_))
+    , game_(std::make_unique<Game>(clock_, random_, pack))
     , timings_(timings)
     , server_pid_(server_pid)
 {

@@ -31,7 +31,8 @@ public:
     // With timings, every wait and until reports on stderr the real time and CPU time it took,
     // the redraws and pixels it sent to the display, and the end the peak resident memory; with
     // a server_pid, the CPU time of that process (the display server) is counted beside the game's.
-    RealTime(int start_seconds, std::ostream* trace, bool timings, int server_pid = 0);
+    RealTime(int start_seconds, std::ostream* trace, bool timings, int server_pid = 0,
+        const bank::Pack& pack = bank::built_in());
     ~RealTime();
     RealTime(const RealTime&) = delete;
     RealTime& operator=(const RealTime&) = delete;

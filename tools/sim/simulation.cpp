@@ -58,10 +58,10 @@ std::optional<int> parse_time_of_day(std::string_view text)
     return h * 3600 + m * 60 + s;
 }
 
-Simulation::Simulation(int start_seconds, std::ostream* trace, tk::Display* display)
+Simulation::Simulation(int start_seconds, std::ostream* trace, tk::Display* display, const bank::Pack& pack)
     : clock_(start_seconds)
     , random_(0x2545F4914F6CDD1DULL)
-    , game_(std::make_unique<Game>(clock_, random_))
+    , game_(std::make_unique<Game>(clock_, random_, pack))
     , driver_(game_->runtime, clock_, display)
 {
     if (trace) {

@@ -31,7 +31,9 @@ class Simulation {
 public:
     // start: the time of day, in seconds since midnight, when the program starts. With a display,
     // the windows are drawn as the desktop draws them, at the moments it would.
-    explicit Simulation(int start_seconds = 12 * 3600, std::ostream* trace = nullptr, tk::Display* display = nullptr);
+    // The questions come from pack, which must outlive the simulation.
+    explicit Simulation(int start_seconds = 12 * 3600, std::ostream* trace = nullptr, tk::Display* display = nullptr,
+        const bank::Pack& pack = bank::built_in());
 
     Game& game() { return *game_; }
     tk::Runtime& runtime() { return game_->runtime; }
