@@ -20,6 +20,14 @@ constexpr std::array<std::string_view, kFields> kFieldName = {"livello", "domand
 constexpr std::array<std::string_view, kFields> kFieldWithArticle = {"il livello", "la domanda", "la risposta giusta",
     "la prima risposta sbagliata", "la seconda risposta sbagliata", "la terza risposta sbagliata"};
 
+constexpr std::string_view kTooLarge = "il file è troppo grande per un pacchetto di domande (più di 4 MB): un "
+                                       "pacchetto è un file di testo con una domanda per riga";
+
+std::string unreadable(int error)
+{
+    return "il file non si può leggere (errore " + std::to_string(error) + ")";
+}
+
 std::string quoted(std::string_view s)
 {
     std::string out = "\"";
@@ -190,9 +198,7 @@ Reading read_pack(std::string_view bytes)
     Reading r;
     auto problem = [&r](int line, std::string what) { r.problems.push_back({line, std::move(what)}); };
     if (bytes.size() > kMaxPackBytes) {
-        problem(0,
-            "il file è troppo grande per un pacchetto di domande (più di 4 MB): un pacchetto è un file di "
-            "testo con una domanda per riga");
+        problem(0, std::string(kTooLarge));
         return r;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
@@ -336,14 +342,13 @@ Reading load_pack(const std::string& path)
     std::string bytes;
     std::string fault;
     if (::fstat(fd, &st) != 0)
-        fault = "il file non si può leggere (errore " + std::to_string(errno) + ")";
+        fault = unreadable(errno);
     else if (S_ISDIR(st.st_mode))
         fault = "è una cartella, non un file: indica il file delle domande";
     else if (!S_ISREG(st.st_mode))
         fault = "non è un file normale: indica un file di testo con le domande";
     else if (static_cast<std::size_t>(st.st_size) > kMaxPackBytes)
-        fault = "il file è troppo grande per un pacchetto di domande (più di 4 MB): un pacchetto è un file di "
-                "testo con una domanda per riga";
+        fault = kTooLarge;
     else {
         // One byte past the limit is enough to know a file grew past it while being read.
         bytes.resize(kMaxPackBytes + 1);
@@ -353,8 +358,7 @@ Reading load_pack(const std::string& path)
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
-                fault = errno == EISDIR ? "è una cartella, non un file: indica il file delle domande"
-                                        : "il file non si può leggere (errore " + std::to_string(errno) + ")";
+                fault = unreadable(errno);
                 break;
             }
             if (n == 0)
