@@ -3,7 +3,7 @@
 #include "toolkit/visitor.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 
 namespace tk {
 
@@ -43,7 +43,11 @@ struct Hasher final : ControlVisitor {
         traced(c);
         add(static_cast<std::uint64_t>(c.Alignment));
         add_text(c.Font.Name);
-        add(std::bit_cast<std::uint64_t>(c.Font.Size));
+        // The point size's bits (the browser build's library has no std::bit_cast).
+        std::uint64_t size_bits = 0;
+        static_assert(sizeof size_bits == sizeof c.Font.Size);
+        std::memcpy(&size_bits, &c.Font.Size, sizeof size_bits);
+        add(size_bits);
         add(c.Font.Bold);
         add(c.Font.Italic);
     }

@@ -18,6 +18,7 @@ namespace tk {
 struct FaceMetrics {
     int height = 0; // from the top of the tallest letter to the bottom of the deepest descender
     int line_skip = 0; // from one line's top to the next one's
+    int ascent = 0; // from the top of the tallest letter to the baseline
 };
 
 // What text layout needs to know of the fonts a backend draws with.

@@ -1,13 +1,36 @@
 #include "toolkit/tracer.h"
 
+#include "toolkit/driver.h"
 #include "toolkit/inspect.h"
+
+#include <charconv>
 
 namespace tk {
 
 void Tracer::line(const std::string& text)
 {
-    out_ << runtime_.now() << ' ' << text << '\n';
+    char now[24];
+    char* end = std::to_chars(now, now + sizeof now, runtime_.now()).ptr;
+    std::string out(now, end);
+    out += ' ';
+    out += text;
+    sink_(out);
 }
+
+namespace {
+
+// Every traced property of a window in one number: the controls' look, which covers all of
+// theirs, and the window's own. Most flushes find it unchanged and print nothing, so the
+// properties are written out only when it changed.
+std::uint64_t traced_look(Form& f)
+{
+    std::uint64_t h = appearance_hash(f);
+    for (char c : f.Caption)
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    return (h ^ (f.Enabled ? 2u : 1u)) * 1099511628211ULL;
+}
+
+} // namespace
 
 void Tracer::flush()
 {
@@ -15,20 +38,23 @@ void Tracer::flush()
         auto it = snapshots_.find(f);
         if (it == snapshots_.end() || !f->loaded())
             continue;
-        Snapshot now = properties_of(*f);
         Snapshot& before = it->second;
-        for (std::size_t i = 0; i < now.size() && i < before.size(); ++i) {
-            if (now[i].second != before[i].second)
+        std::uint64_t look = traced_look(*f);
+        if (look == before.look)
+            continue;
+        auto now = properties_of(*f);
+        for (std::size_t i = 0; i < now.size() && i < before.properties.size(); ++i) {
+            if (now[i].second != before.properties[i].second)
                 line(std::string(f->name()) + "." + now[i].first + " " + now[i].second);
         }
-        before = std::move(now);
+        before = Snapshot {look, std::move(now)};
     }
 }
 
 void Tracer::form_loaded(Form& f)
 {
     line(std::string(f.name()) + " load");
-    snapshots_[&f] = properties_of(f);
+    snapshots_[&f] = Snapshot {traced_look(f), properties_of(f)};
 }
 
 void Tracer::form_shown(Form& f)

@@ -6,9 +6,12 @@
 
 #include "toolkit/runtime.h"
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,9 +19,15 @@ namespace tk {
 
 class Tracer final : public RuntimeObserver {
 public:
-    Tracer(Runtime& runtime, std::ostream& out)
+    // Where the lines go, one at a time, without their newline.
+    using Sink = std::function<void(std::string_view line)>;
+    Tracer(Runtime& runtime, Sink sink)
         : runtime_(runtime)
-        , out_(out)
+        , sink_(std::move(sink))
+    {
+    }
+    Tracer(Runtime& runtime, std::ostream& out)
+        : Tracer(runtime, [&out](std::string_view line) { out << line << '\n'; })
     {
     }
 
@@ -31,12 +40,15 @@ public:
     void end();
 
 private:
-    using Snapshot = std::vector<std::pair<std::string, std::string>>;
+    struct Snapshot {
+        std::uint64_t look = 0; // everything traced, hashed: unchanged, nothing is compared
+        std::vector<std::pair<std::string, std::string>> properties;
+    };
     void flush();
     void line(const std::string& text);
 
     Runtime& runtime_;
-    std::ostream& out_;
+    Sink sink_;
     std::map<Form*, Snapshot> snapshots_;
 };
 

@@ -51,6 +51,7 @@ public:
 
     // From the top of the tallest letter to the bottom of the deepest descender.
     int height() const { return ascent_ - descent_; }
+    int ascent() const { return ascent_; }
     // From one line's top to the next one's.
     int line_skip() const { return line_skip_; }
     // The width of a line of UTF-8 text, in pixels.

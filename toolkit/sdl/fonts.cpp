@@ -70,7 +70,7 @@ std::optional<FaceMetrics> Fonts::face(const Typeface& font, int pixels)
     Face* f = get(font, pixels);
     if (!f)
         return std::nullopt;
-    return FaceMetrics {f->height(), f->line_skip()};
+    return FaceMetrics {f->height(), f->line_skip(), f->ascent()};
 }
 
 int Fonts::width(const Typeface& font, int pixels, std::string_view text)

@@ -1,7 +1,6 @@
 #include "toolkit/sdl/painter.h"
 
 #include "toolkit/art.h"
-#include "toolkit/visitor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +24,7 @@ SDL_Color sdl_color(Color c)
 Painter::Painter(SDL_Renderer* renderer, Fonts& fonts)
     : renderer_(renderer)
     , fonts_(fonts)
-    , layout_(fonts)
+    , painter_(fonts)
 {
 }
 
@@ -52,65 +51,8 @@ void Painter::paint(Form& form, const Viewport& view, int output_w, int output_h
 
 void Painter::paint(Form& form, const Viewport& view, const std::vector<PixelRect>& regions)
 {
-    Color back = form.design().BackColor;
-    for (const PixelRect& region : regions) {
-        clip(region);
-        fill(region, back);
-    }
-    // One pass over the controls, back to front: each is drawn into every region it reaches,
-    // clipped to it. The regions do not overlap, so each pixel sees the order of a whole paint.
-    struct V final : ControlVisitor {
-        Painter& p;
-        const Viewport& view;
-        const std::vector<PixelRect>& regions;
-        Color back;
-        V(Painter& painter, const Viewport& v, const std::vector<PixelRect>& r, Color b)
-            : p(painter)
-            , view(v)
-            , regions(r)
-            , back(b)
-        {
-        }
-        // Moves i on to the next region that `area` reaches and clips the drawing to it.
-        bool next(const PixelRect& area, std::size_t& i)
-        {
-            for (; i < regions.size(); ++i) {
-                if (!intersect(area, regions[i]).empty()) {
-                    p.region_ = regions[i];
-                    p.clip(regions[i]);
-                    return true;
-                }
-            }
-            return false;
-        }
-        void visit(std::string_view, int, Label& c) override
-        {
-            PixelRect area = c.Visible ? view.rect(c.Left, c.Top, c.Width, c.Height) : PixelRect {};
-            for (std::size_t i = 0; next(area, i); ++i)
-                p.label(c, view, back);
-        }
-        void visit(std::string_view, int, Shape& c) override
-        {
-            PixelRect area = c.Visible ? view.rect(c.Left, c.Top, c.Width, c.Height) : PixelRect {};
-            for (std::size_t i = 0; next(area, i); ++i)
-                p.shape(c, view);
-        }
-        void visit(std::string_view, int, Line& c) override
-        {
-            PixelRect area = c.Visible ? line_area(c, view) : PixelRect {};
-            for (std::size_t i = 0; next(area, i); ++i)
-                p.line(c, view);
-        }
-        void visit(std::string_view, int, Picture& c) override
-        {
-            PixelRect area = c.Visible ? view.rect(c.Left, c.Top, c.Width, c.Height) : PixelRect {};
-            for (std::size_t i = 0; next(area, i); ++i)
-                p.picture(c, view);
-        }
-    } visitor(*this, view, regions, back);
-    form.visit_controls(visitor);
+    painter_.paint(form, view, regions, *this);
     SDL_RenderSetClipRect(renderer_, nullptr);
-    layout_.trim();
 }
 
 // A line of text is drawn into a texture of its own size and let go at once: with only what
@@ -136,43 +78,14 @@ void Painter::text(const Typeface& font, int pixels, const PlacedLine& line, Col
         SDL_DestroyTexture(t);
 }
 
-void Painter::label(const Label& c, const Viewport& view, Color form_back)
+void Painter::line(double fx1, double fy1, double fx2, double fy2, double fwidth, Color color)
 {
-    if (c.BackStyle == 1)
-        fill(view.rect(c.Left, c.Top, c.Width, c.Height), c.BackColor);
-    std::optional<LabelText> text = layout_.place(c, view, form_back);
-    if (!text)
-        return;
-    PixelRect inside = intersect(text->clip, region_);
-    if (inside.empty())
-        return;
-    clip(inside);
-    for (const PlacedLine& line : text->lines)
-        this->text(text->font, text->pixels, line, text->color);
-    clip(region_);
-}
-
-void Painter::shape(const Shape& c, const Viewport& view)
-{
-    PixelRect r = view.rect(c.Left, c.Top, c.Width, c.Height);
-    if (c.BackStyle == 1)
-        fill(r, c.BackColor);
-    int t = std::max(1, static_cast<int>(std::lround(c.BorderWidth * view.scale)));
-    t = std::min({t, r.w / 2 + 1, r.h / 2 + 1});
-    fill(PixelRect {r.x, r.y, r.w, t}, c.BorderColor);
-    fill(PixelRect {r.x, r.y + r.h - t, r.w, t}, c.BorderColor);
-    fill(PixelRect {r.x, r.y, t, r.h}, c.BorderColor);
-    fill(PixelRect {r.x + r.w - t, r.y, t, r.h}, c.BorderColor);
-}
-
-void Painter::line(const Line& c, const Viewport& view)
-{
-    float x1 = static_cast<float>(view.fx(c.X1));
-    float y1 = static_cast<float>(view.fy(c.Y1));
-    float x2 = static_cast<float>(view.fx(c.X2));
-    float y2 = static_cast<float>(view.fy(c.Y2));
-    float width = static_cast<float>(c.BorderWidth * view.scale);
-    SDL_Color col = sdl_color(c.BorderColor);
+    float x1 = static_cast<float>(fx1);
+    float y1 = static_cast<float>(fy1);
+    float x2 = static_cast<float>(fx2);
+    float y2 = static_cast<float>(fy2);
+    float width = static_cast<float>(fwidth);
+    SDL_Color col = sdl_color(color);
     if (width <= 1.5f) {
         SDL_SetRenderDrawColor(renderer_, col.r, col.g, col.b, 255);
         SDL_RenderDrawLineF(renderer_, x1, y1, x2, y2);
@@ -197,12 +110,12 @@ void Painter::line(const Line& c, const Viewport& view)
 // A picture is unpacked as it is drawn, a strip of rows at a time: the show never holds a
 // whole copy of it, and it is drawn again only where a region needs it. A size with no bake of
 // its own is resampled whole, once per draw.
-void Painter::picture(const Picture& c, const Viewport& view)
+void Painter::picture(std::string_view source, const PixelRect& at, const PixelRect& region)
 {
-    SDL_Rect r = sdl_rect(view.rect(c.Left, c.Top, c.Width, c.Height));
-    if (r.w <= 0 || r.h <= 0 || !art::find(c.Source))
+    SDL_Rect r = sdl_rect(at);
+    if (r.w <= 0 || r.h <= 0 || !art::find(source))
         return;
-    art::Rows rows(c.Source, r.w, r.h);
+    art::Rows rows(source, r.w, r.h);
     constexpr int kStrip = 32;
     int strip = rows.ok() ? std::min(kStrip, r.h) : r.h;
     SDL_Texture* t = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, r.w, strip);
@@ -215,12 +128,12 @@ void Painter::picture(const Picture& c, const Viewport& view)
         int pitch = 0;
         if (SDL_LockTexture(t, nullptr, &pixels, &pitch) != 0)
             break;
-        bool drawn = rows.ok() ? rows.next(pixels, pitch, n) : art::fill(c.Source, pixels, pitch, r.w, r.h);
+        bool drawn = rows.ok() ? rows.next(pixels, pitch, n) : art::fill(source, pixels, pitch, r.w, r.h);
         SDL_UnlockTexture(t);
         if (!drawn)
             break;
         SDL_Rect from {0, 0, r.w, n}, to {r.x, r.y + y, r.w, n};
-        if (!intersect(PixelRect {to.x, to.y, to.w, to.h}, region_).empty())
+        if (!intersect(PixelRect {to.x, to.y, to.w, to.h}, region).empty())
             SDL_RenderCopy(renderer_, t, &from, &to);
     }
     SDL_DestroyTexture(t);
@@ -228,25 +141,13 @@ void Painter::picture(const Picture& c, const Viewport& view)
 
 PixelRect Painter::tooltip_area(const Tip& tip, int output_w, int output_h, double scale)
 {
-    std::optional<TooltipBox> box = tooltip_box(fonts_, tip.text, tip.x, tip.y, output_w, output_h, scale);
-    return box ? box->frame : PixelRect {};
+    return painter_.tooltip_area(tip, output_w, output_h, scale);
 }
 
 void Painter::paint_tooltip(
     const Tip& tip, int output_w, int output_h, double scale, const std::vector<PixelRect>& regions)
 {
-    std::optional<TooltipBox> box = tooltip_box(fonts_, tip.text, tip.x, tip.y, output_w, output_h, scale);
-    if (!box)
-        return;
-    const PixelRect& f = box->frame;
-    for (const PixelRect& region : regions) {
-        if (intersect(f, region).empty())
-            continue;
-        clip(region);
-        fill(f, kTooltipBorder);
-        fill(PixelRect {f.x + 1, f.y + 1, f.w - 2, f.h - 2}, kTooltipBack);
-        text(box->font, box->pixels, box->line, 0x000000);
-    }
+    painter_.paint_tooltip(tip, output_w, output_h, scale, regions, *this);
     SDL_RenderSetClipRect(renderer_, nullptr);
 }
 
