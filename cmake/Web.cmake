@@ -1,0 +1,49 @@
+# The browser build: the same toolkit, game and questions compiled by emscripten, with the page's
+# backend (toolkit/web/) in place of SDL's, written out as a static site in build/web/site/.
+# Nothing is fetched: the browser draws the text, pictures and shapes itself.
+set(SITE ${CMAKE_BINARY_DIR}/site)
+
+file(GLOB WEB_TOOLKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*.cpp)
+# The baked pictures are the desktop's: the page draws the SVG files themselves.
+list(FILTER WEB_TOOLKIT_SOURCES EXCLUDE REGEX "/(art|art_codec|font_table)\\.cpp$")
+add_library(ruvantia_toolkit STATIC ${WEB_TOOLKIT_SOURCES})
+target_include_directories(ruvantia_toolkit PUBLIC ${CMAKE_SOURCE_DIR})
+
+file(GLOB WEB_GAME_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/game/*.cpp ${CMAKE_SOURCE_DIR}/game/bank/*.cpp
+     ${CMAKE_SOURCE_DIR}/lifelines/*.cpp ${CMAKE_SOURCE_DIR}/windows/*.cpp)
+add_library(ruvantia_game STATIC ${WEB_GAME_SOURCES} ${CMAKE_BINARY_DIR}/generated/builtin_pack.cpp)
+target_link_libraries(ruvantia_game PUBLIC ruvantia_toolkit)
+
+# The fonts: woff2 subsets of the desktop's faces, and their measurements for the text layout.
+include(${CMAKE_SOURCE_DIR}/cmake/WebFonts.cmake)
+web_fonts(${SITE}/fonts ${CMAKE_BINARY_DIR}/generated/font_table_data.cpp)
+
+file(GLOB WEB_BACKEND_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/*.cpp)
+add_executable(show ${CMAKE_SOURCE_DIR}/app/web.cpp ${WEB_BACKEND_SOURCES})
+target_link_libraries(show PRIVATE ruvantia_game ruvantia_font_table)
+set_target_properties(show PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${SITE})
+target_link_options(show PRIVATE
+  -Oz -sMODULARIZE=1 -sEXPORT_NAME=createShow -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
+  -sINITIAL_MEMORY=8MB -sTOTAL_STACK=262144 -sFILESYSTEM=0 -sDYNAMIC_EXECUTION=0
+  "-sEXPORTED_FUNCTIONS=_malloc,_free"
+  "-sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString"
+  # The page's own script rides in the same file: one request fewer before the first frame.
+  --extern-post-js ${CMAKE_SOURCE_DIR}/toolkit/web/page/ruvantia.js)
+set_target_properties(show PROPERTIES LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/page/ruvantia.js)
+
+# The page, its pictures and the fonts' licences, beside the program.
+set(PAGE_FILES index.html ruvantia.css)
+set(SITE_FILES)
+foreach(f ${PAGE_FILES})
+  add_custom_command(OUTPUT ${SITE}/${f} DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/page/${f}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/toolkit/web/page/${f} ${SITE}/${f})
+  list(APPEND SITE_FILES ${SITE}/${f})
+endforeach()
+file(GLOB ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/art/*.svg)
+foreach(svg ${ART})
+  get_filename_component(name ${svg} NAME)
+  add_custom_command(OUTPUT ${SITE}/${name} DEPENDS ${svg}
+    COMMAND ${CMAKE_COMMAND} -E copy ${svg} ${SITE}/${name})
+  list(APPEND SITE_FILES ${SITE}/${name})
+endforeach()
+add_custom_target(site ALL DEPENDS ${SITE_FILES})

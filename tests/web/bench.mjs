@@ -1,0 +1,217 @@
+// The browser build's bench: what the page costs beside the floor (the least a page that paints
+// one canvas in the board's blue costs in the same Chromium), each figure beside its budget.
+// Prints one table.
+//
+//   node tests/web/bench.mjs        (./dev bench calls it; RUNS sets the played shows, default 3)
+//
+// Needs the built page (RUVANTIA_SITE) and simulate (RUVANTIA_SIMULATE), which picks the wrong
+// answer that ends each played show.
+import fs from 'node:fs';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import {
+    BOARD_BLUE, click, inputs, launch, letter, lineTime, needs, open, simulateBin, site, sleep, tempDir, trace,
+    waitLine,
+} from './harness.mjs';
+
+await needs({ simulate: true });
+const runs = Number(process.env.RUNS ?? 3);
+const startRuns = Number(process.env.START_RUNS ?? 9);
+const say = (s) => process.stderr.write(`bench: ${s}\n`);
+
+// The floor: one canvas of the board's size filled with its blue, and nothing else.
+const floorDir = tempDir('floor');
+fs.writeFileSync(path.join(floorDir, 'index.html'), `<!doctype html><meta charset="utf-8"><title>floor</title>
+<link rel="icon" href="data:,"><body style="margin:0;background:${BOARD_BLUE}"><canvas width="823" height="731"></canvas>
+<script>const g = document.querySelector('canvas').getContext('2d'); g.fillStyle = '${BOARD_BLUE}'; g.fillRect(0, 0, 823, 731);</script>`);
+
+// --- Chromium's processes: every descendant of this node process is one of them.
+function tree() {
+    const children = new Map();
+    for (const d of fs.readdirSync('/proc')) {
+        if (!/^\d+$/.test(d))
+            continue;
+        try {
+            const stat = fs.readFileSync(`/proc/${d}/stat`, 'utf8');
+            const ppid = Number(stat.slice(stat.lastIndexOf(')') + 2).split(' ')[1]);
+            if (!children.has(ppid))
+                children.set(ppid, []);
+            children.get(ppid).push(Number(d));
+        } catch {
+            // gone meanwhile
+        }
+    }
+    const out = [];
+    const todo = [...(children.get(process.pid) ?? [])];
+    while (todo.length) {
+        const pid = todo.pop();
+        out.push(pid);
+        todo.push(...(children.get(pid) ?? []));
+    }
+    return out;
+}
+const read = (file) => {
+    try {
+        return fs.readFileSync(file, 'utf8');
+    } catch {
+        return '';
+    }
+};
+// CPU time each process has had so far, in ms. The scheduler's count in nanoseconds
+// (schedstat) rather than utime + stime, whose 10 ms ticks would be as coarse as the budget.
+function cpu() {
+    const ms = new Map();
+    for (const pid of tree())
+        ms.set(pid, Number(read(`/proc/${pid}/schedstat`).split(' ')[0] || 0) / 1e6);
+    return ms;
+}
+// Proportional memory of the page's renderer, in MB: the largest renderer process.
+function rendererPss() {
+    let best = 0;
+    for (const pid of tree()) {
+        if (!read(`/proc/${pid}/cmdline`).includes('--type=renderer'))
+            continue;
+        const kb = Number(/^Pss:\s+(\d+) kB/m.exec(read(`/proc/${pid}/smaps_rollup`))?.[1] ?? 0);
+        best = Math.max(best, kb / 1024);
+    }
+    return best;
+}
+
+const median = (v) => {
+    const s = [...v].sort((a, b) => a - b);
+    return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
+};
+const quantile = (v, q) => [...v].sort((a, b) => a - b)[Math.min(v.length - 1, Math.floor(v.length * q))];
+
+const results = {
+    firstFrame: [], floorPaint: [], cpu: [], floorCpu: [], pss: [], floorPss: [], p99: [], max: [], drift: [],
+};
+let bytes = 0;
+let files = [];
+
+// --- First frames, cold cache: a new context (and so an empty cache) for every start, the game
+// and the floor turn about. The first pair only wakes the browser up and is not counted.
+{
+    say(`first frames (${startRuns} starts each)`);
+    const browser = await launch();
+    for (let r = -1; r < startRuns; ++r) {
+        const game = await open(browser, '?start=12:00:00');
+        results.firstFrame.push(await game.page.evaluate(async () => {
+            for (;;) {
+                const m = performance.getEntriesByName('ruvantia-first-frame')[0];
+                if (m)
+                    return m.startTime;
+                await new Promise((resolve) => setTimeout(resolve, 10));
+            }
+        }));
+        await game.close();
+        const floor = await open(browser, '', {}, floorDir);
+        results.floorPaint.push(await floor.page.evaluate(async () => {
+            for (;;) {
+                const p = performance.getEntriesByName('first-contentful-paint')[0];
+                if (p)
+                    return p.startTime;
+                await new Promise((resolve) => setTimeout(resolve, 10));
+            }
+        }));
+        await floor.close();
+        if (r < 0) {
+            results.firstFrame.pop();
+            results.floorPaint.pop();
+        }
+    }
+    await browser.close();
+}
+
+// --- CPU of all of Chromium's processes over 10 s while the invitation blinks, from 2 s after the
+// page opens (a browser of its own each time); and the same for the floor at rest. Then the
+// floor's renderer memory.
+for (let r = 0; r < runs; ++r) {
+    for (const which of ['game', 'floor']) {
+        say(`CPU while the invitation blinks, ${which}, run ${r + 1} of ${runs} (12 s)`);
+        const browser = await launch();
+        const s = which === 'game' ? await open(browser, '?start=12:00:00') : await open(browser, '', {}, floorDir);
+        await sleep(2000);
+        const before = cpu();
+        const t0 = performance.now();
+        await sleep(10000);
+        const after = cpu();
+        const spent = [...after].reduce((sum, [pid, ms]) => sum + ms - (before.get(pid) ?? 0), 0);
+        results[which === 'game' ? 'cpu' : 'floorCpu'].push((100 * spent) / (performance.now() - t0));
+        if (which === 'floor')
+            results.floorPss.push(rendererPss());
+        await s.close();
+        await browser.close();
+    }
+}
+
+// --- Played shows: the first question answered wrong and the goodbye screen to its end. The
+// files they ask for, the renderer's memory once the first question is on the board, and the
+// lateness of every traced change.
+for (let r = 0; r < runs; ++r) {
+    say(`a show played to its end, run ${r + 1} of ${runs} (about 75 s)`);
+    const browser = await launch();
+    const start = `${String(10 + r).padStart(2, '0')}:20:00`;
+    const s = await open(browser, `?start=${start}`);
+    const { page } = s;
+    const shown = await waitLine(page, /^\d+ Form1 show$/);
+    await click(page, 'Form1.Image1');
+    const asked = await waitLine(page, / Form1\.Timer6\.Enabled true$/, shown);
+    results.pss.push(rendererPss());
+    const now = lineTime((await trace(page))[asked]);
+    await click(page, `Form1.Label6(${letter(start, await inputs(page), now, 'wrong')})`);
+    const built = await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, asked);
+    await click(page, 'Form6.Label2(0)');
+    await waitLine(page, / end$/, built, 180000);
+    const late = await page.evaluate(() => window.ruvantia.lateness());
+    results.p99.push(quantile(late, 0.99));
+    results.max.push(Math.max(...late));
+    const tenth = Math.max(1, Math.floor(late.length / 10));
+    results.drift.push(median(late.slice(-tenth)) - median(late.slice(0, tenth)));
+    if (r === 0) {
+        files = [...new Set(s.server.requests.filter((q) => q.status === 200).map((q) => q.path))];
+        for (const f of files) {
+            const file = path.join(site, f.endsWith('/') ? `${f}index.html` : f);
+            bytes += zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
+        }
+    }
+    if (s.problems.length)
+        say(`the page reported: ${s.problems.join('; ')}`);
+    await s.close();
+    await browser.close();
+}
+fs.rmSync(floorDir, { recursive: true });
+
+// --- The table.
+const f = (x) => (Math.abs(x) >= 1000 ? x.toFixed(0) : Number(x.toPrecision(3)).toString());
+const span = (v, unit) => `${f(median(v))} ${unit} [${f(Math.min(...v))} - ${f(Math.max(...v))}]`;
+const rows = [];
+const row = (figure, measured, floor, budget, ok) => rows.push([figure, measured, floor, budget, ok ? 'ok' : 'MISS']);
+const m = (k) => median(results[k]);
+row(`gzip -9 size of what a show asks for (${files.length} files)`, `${f(bytes / 1024)} KB`, '-', '<= 400 KB',
+    bytes <= 400 * 1024);
+row('navigation start to the board\'s first frame, cold cache', span(results.firstFrame, 'ms'),
+    span(results.floorPaint, 'ms'), '<= 200 ms and <= 3x floor', m('firstFrame') <= 200 && m('firstFrame') <= 3 * m('floorPaint'));
+row('CPU of all Chromium while the invitation blinks (10 s)', span(results.cpu, '%'), span(results.floorCpu, '%'),
+    '<= floor + 0.3 % of a core', m('cpu') <= m('floorCpu') + 0.3);
+row('renderer PSS, first question on the board', span(results.pss, 'MB'), span(results.floorPss, 'MB'),
+    '<= floor + 30 MB', m('pss') <= m('floorPss') + 30);
+row('lateness of traced changes in a show, p99', span(results.p99, 'ms'), '-', '<= 4 ms', m('p99') <= 4);
+row('lateness of traced changes in a show, max', span(results.max, 'ms'), '-', '<= 16 ms', m('max') <= 16);
+row('lateness drift, last tenth vs first tenth of the lines', span(results.drift, 'ms'), '-', 'none (< 1 ms)',
+    m('drift') < 1);
+
+const head = ['figure', 'measured', 'floor', 'budget', 'ok'];
+const widths = head.map((h, i) => Math.max(h.length, ...rows.map((r) => r[i].length)));
+const line = (cells) => cells.map((c, i) => c.padEnd(widths[i])).join(' | ').trimEnd();
+const misses = rows.filter((r) => r[4] !== 'ok').length;
+console.log();
+console.log(`RUVANTIA web bench: ${site}, ${(await import('node:os')).cpus().length} cores, Chromium headless, `
+    + `load ${read('/proc/loadavg').split(' ').slice(0, 3).join(' ')}`);
+console.log(`each figure: median [min - max] of ${runs} runs (${startRuns} for the first frames); simulate: ${simulateBin}`);
+console.log(line(head));
+console.log(widths.map((w) => '-'.repeat(w)).join('-|-'));
+for (const r of rows)
+    console.log(line(r));
+console.log('floor: a page with one canvas filled with the board\'s blue, in the same Chromium (its first contentful paint)');
+console.log(misses === 0 ? 'every figure within its budget' : `${misses} figure(s) over budget`);

@@ -1,0 +1,258 @@
+// What the browser tests and the bench share: Debian's Chromium, the page served from its folder,
+// the show's hooks (window.ruvantia), and simulate to play the same show in virtual time.
+//
+//   RUVANTIA_SITE      the built page (default build/web/site)
+//   RUVANTIA_SIMULATE  the host build's simulate (default build/default/simulate)
+//   CHROMIUM           the browser (default /usr/bin/chromium)
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import zlib from 'node:zlib';
+import { serve } from './serve.mjs';
+
+const repo = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const site = process.env.RUVANTIA_SITE ?? path.join(repo, 'build/web/site');
+export const simulateBin = process.env.RUVANTIA_SIMULATE ?? path.join(repo, 'build/default/simulate');
+export const chromiumBin = process.env.CHROMIUM ?? '/usr/bin/chromium';
+
+// The board's blue, Form1's BackColor.
+export const BOARD_BLUE = '#000040';
+
+// Without what it needs a test says so and is counted as skipped (CTest: SKIP_RETURN_CODE 77).
+export async function needs({ page = true, simulate = false } = {}) {
+    const missing = [];
+    if (page && !fs.existsSync(path.join(site, 'index.html')))
+        missing.push(`${site}/index.html (cmake --preset web && cmake --build --preset web)`);
+    if (simulate && !fs.existsSync(simulateBin))
+        missing.push(`${simulateBin} (cmake --build --preset default --target simulate)`);
+    if (!fs.existsSync(chromiumBin))
+        missing.push(chromiumBin);
+    try {
+        await import('playwright-core');
+    } catch {
+        missing.push('playwright-core (npm ci --prefix tests/web --no-audit --no-fund)');
+    }
+    if (missing.length) {
+        console.log(`skipped, missing: ${missing.join('; ')}`);
+        process.exit(77);
+    }
+}
+
+// Chromium as this closed machine needs it: no sandbox for root, nothing that phones home, and
+// a fresh empty profile (playwright makes one for every launch).
+export async function launch() {
+    const { chromium } = await import('playwright-core');
+    return chromium.launch({
+        executablePath: chromiumBin,
+        headless: true,
+        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
+}
+
+// Opens the page at QUERY ("?start=10:00:00") in a context of its own (OPTIONS: viewport,
+// hasTouch...), served from DIR. Everything that went wrong on the way is kept in problems:
+// console errors, page errors, failed or refused requests, and any dialog (dismissed).
+export async function open(browser, query = '', options = {}, dir = site) {
+    const server = await serve(dir);
+    const context = await browser.newContext({ viewport: { width: 1280, height: 1024 }, ...options });
+    const page = await context.newPage();
+    const problems = [];
+    const urls = [];
+    page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()}`));
+    page.on('pageerror', (e) => problems.push(`page error: ${e.message}`));
+    page.on('request', (r) => urls.push(r.url()));
+    page.on('requestfailed', (r) => problems.push(`request failed: ${r.url()} ${r.failure()?.errorText}`));
+    page.on('response', (r) => r.status() >= 400 && problems.push(`response ${r.status()}: ${r.url()}`));
+    page.on('dialog', (d) => {
+        problems.push(`dialog: ${d.type()} ${d.message()}`);
+        d.dismiss().catch(() => {});
+    });
+    await page.goto(server.url + query);
+    return {
+        page, problems, urls, server,
+        close: async () => {
+            await context.close();
+            await server.close();
+        },
+    };
+}
+
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The hooks appear once the show has started (after its pack has been read).
+export const trace = (page) => page.evaluate(() => window.ruvantia?.trace() ?? []);
+export const inputs = (page) => page.evaluate(() => window.ruvantia.inputs());
+export const lineTime = (line) => Number(line.slice(0, line.indexOf(' ')));
+
+// Waits for a trace line matching RE from line FROM on; returns its index. The show runs in
+// real time, so the wait is real: TIMEOUT ms at most.
+export async function waitLine(page, re, from = 0, timeout = 120000) {
+    const end = Date.now() + timeout;
+    for (;;) {
+        const lines = await trace(page);
+        const i = lines.findIndex((l, n) => n >= from && re.test(l));
+        if (i >= 0)
+            return i;
+        if (Date.now() > end)
+            throw new Error(`no trace line like ${re} after line ${from} within ${timeout} ms; the last: ${lines.at(-1)}`);
+        await sleep(50);
+    }
+}
+
+// The centre of a control of a shown window, in CSS pixels.
+export async function centre(page, control) {
+    const r = await page.evaluate((c) => window.ruvantia.rect(c), control);
+    assert.ok(r, `no rect for ${control}`);
+    return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+}
+
+export async function click(page, control) {
+    const { x, y } = await centre(page, control);
+    await page.mouse.click(x, y);
+}
+
+export async function tap(page, control) {
+    const { x, y } = await centre(page, control);
+    await page.touchscreen.tap(x, y);
+}
+
+// The title bar's close button of FORM.
+export const closeButton = (page, form) => page.locator(`section.window[data-form="${form}"] .titlebar button.close`);
+export const canvas = (page, form) => page.locator(`section.window[data-form="${form}"] canvas`);
+
+export function simulate(args) {
+    return execFileSync(simulateBin, args, { encoding: 'utf8', maxBuffer: 64 << 20, env: { ...process.env, SDL_VIDEODRIVER: 'offscreen' } });
+}
+
+// The player's actions as simulate's steps: each one after a wait from the previous one, and a
+// last wait up to virtual time UNTIL.
+export function steps(actions, until) {
+    const out = [];
+    let t = 0;
+    for (const a of actions) {
+        const at = lineTime(a);
+        out.push(`wait ${at - t}`, a.slice(a.indexOf(' ') + 1));
+        t = at;
+    }
+    if (until !== undefined && until > t)
+        out.push(`wait ${until - t}`);
+    return out;
+}
+
+// The same show in virtual time: its trace lines.
+export function simulatedTrace(start, actions, until) {
+    return simulate(['--start', start, '--trace', ...steps(actions, until)]).split('\n').filter((l) => l !== '');
+}
+
+// Which letter (0 to 3) answers the question on the board at virtual time NOW right (or wrong,
+// the first wrong one still shown), given the actions so far: simulate plays them and clicks
+// that letter, whose answer turns orange.
+export function letter(start, actions, now, which = 'right') {
+    const lines = simulate(['--start', start, '--trace', ...steps(actions, now), `answer ${which}`]).split('\n');
+    const marked = lines.filter((l) => / Form1\.Label3\(\d\)\.BackColor #FF8000$/.test(l) && lineTime(l) >= now);
+    assert.ok(marked.length, 'simulate marked no answer');
+    return Number(/Label3\((\d)\)/.exec(marked.at(-1))[1]);
+}
+
+// Two traces line for line; on a difference, the first one with its neighbours.
+export function sameTrace(browser, simulated, what) {
+    const n = Math.max(browser.length, simulated.length);
+    for (let i = 0; i < n; ++i) {
+        if (browser[i] !== simulated[i]) {
+            const around = (t) => t.slice(Math.max(0, i - 3), i + 2).map((l, k) => `  ${Math.max(0, i - 3) + k + 1}: ${l}`).join('\n');
+            assert.fail(`${what}: the traces differ first at line ${i + 1} (browser ${browser.length} lines, `
+                + `simulate ${simulated.length})\nbrowser:\n${around(browser)}\nsimulate:\n${around(simulated)}`);
+        }
+    }
+}
+
+// A screenshot of LOCATOR taken while the show stands still: nothing traced for QUIET ms before
+// it (so the last change has been drawn) nor while it was taken. Returns the picture and the
+// number of trace lines it shows the state after.
+export async function stillShot(page, locator, quiet = 300, timeout = 30000) {
+    const end = Date.now() + timeout;
+    while (Date.now() < end) {
+        const before = (await trace(page)).length;
+        await sleep(quiet);
+        if ((await trace(page)).length !== before)
+            continue;
+        const png = await locator.screenshot({ animations: 'allow', caret: 'initial', scale: 'css' });
+        if ((await trace(page)).length === before)
+            return { png, lines: before };
+    }
+    throw new Error(`the show never stood still for ${quiet} ms`);
+}
+
+// The pixels of a PNG file (8 bits a channel, not interlaced: what Chromium and simulate write)
+// as { width, height, rgb }.
+export function readPng(file) {
+    const b = fs.readFileSync(file);
+    const idat = [];
+    let width, height, channels;
+    for (let pos = 8; pos < b.length;) {
+        const length = b.readUInt32BE(pos);
+        const kind = b.toString('latin1', pos + 4, pos + 8);
+        const data = b.subarray(pos + 8, pos + 8 + length);
+        if (kind === 'IHDR') {
+            [width, height] = [data.readUInt32BE(0), data.readUInt32BE(4)];
+            channels = { 0: 1, 2: 3, 4: 2, 6: 4 }[data[9]];
+            assert.ok(data[8] === 8 && channels && !data[12], `${file}: a PNG this reader does not know`);
+        } else if (kind === 'IDAT') {
+            idat.push(data);
+        }
+        pos += 12 + length;
+    }
+    const raw = zlib.inflateSync(Buffer.concat(idat));
+    const stride = width * channels;
+    const px = Buffer.alloc(height * stride);
+    for (let y = 0; y < height; ++y) {
+        const filter = raw[y * (stride + 1)];
+        for (let x = 0; x < stride; ++x) {
+            const a = x >= channels ? px[y * stride + x - channels] : 0;
+            const up = y ? px[(y - 1) * stride + x] : 0;
+            const c = x >= channels && y ? px[(y - 1) * stride + x - channels] : 0;
+            const p = a + up - c;
+            const paeth = Math.abs(p - a) <= Math.abs(p - up) && Math.abs(p - a) <= Math.abs(p - c) ? a
+                : Math.abs(p - up) <= Math.abs(p - c) ? up : c;
+            px[y * stride + x] = raw[y * (stride + 1) + 1 + x] + [0, a, up, (a + up) >> 1, paeth][filter];
+        }
+    }
+    const rgb = new Uint8Array(width * height * 3);
+    for (let i = 0; i < width * height; ++i)
+        for (let k = 0; k < 3; ++k)
+            rgb[i * 3 + k] = px[i * channels + (channels >= 3 ? k : 0)];
+    return { width, height, rgb };
+}
+
+// Where two pictures of the same size really differ: the pixels of either that have no pixel
+// within one pixel's distance in the other with every channel within TOLERANCE (0-255). An edge
+// anti-aliased a shade or a pixel apart matches; a missing word, a wrong colour or a missing box
+// does not. Returns a mask (1 where a pixel differs).
+export function differences(a, b, tolerance) {
+    assert.deepEqual([a.width, a.height], [b.width, b.height], 'the pictures differ in size');
+    const mask = new Uint8Array(a.width * a.height);
+    for (const [p, q] of [[a, b], [b, a]]) {
+        for (let y = 0; y < p.height; ++y) {
+            for (let x = 0; x < p.width; ++x) {
+                const i = (y * p.width + x) * 3;
+                let near = false;
+                for (let yy = Math.max(0, y - 1); yy <= Math.min(q.height - 1, y + 1) && !near; ++yy) {
+                    for (let xx = Math.max(0, x - 1); xx <= Math.min(q.width - 1, x + 1) && !near; ++xx) {
+                        const j = (yy * q.width + xx) * 3;
+                        near = Math.abs(p.rgb[i] - q.rgb[j]) <= tolerance && Math.abs(p.rgb[i + 1] - q.rgb[j + 1]) <= tolerance
+                            && Math.abs(p.rgb[i + 2] - q.rgb[j + 2]) <= tolerance;
+                    }
+                }
+                if (!near)
+                    mask[y * p.width + x] = 1;
+            }
+        }
+    }
+    return mask;
+}
+
+export const tempDir = (name) => fs.mkdtempSync(path.join(os.tmpdir(), `ruvantia-${name}-`));

@@ -1,0 +1,103 @@
+// The page itself: it loads clean, and a question pack is only ever text from the site's own
+// folder, whatever it holds and whatever name the address gives.
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import test from 'node:test';
+import {
+    click, inputs, launch, lineTime, needs, open, sameTrace, simulate, site, steps, tempDir, trace, waitLine,
+} from './harness.mjs';
+
+await needs({ simulate: true });
+
+const browser = await launch();
+test.after(() => browser.close());
+
+test('the page loads with no error and no failed request', { timeout: 60000 }, async () => {
+    const s = await open(browser, '?start=12:00:00');
+    try {
+        await s.page.waitForFunction(() => performance.getEntriesByName('ruvantia-first-frame').length === 1,
+            null, { timeout: 20000 });
+        // The invitation's first blink, 800 ms into the show.
+        await waitLine(s.page, /^800 Form1\.Label4\.Caption "CLICCA SUL LOGO PER INIZIARE!!!"$/, 0, 10000);
+        assert.ok(await s.page.locator('meta[http-equiv="Content-Security-Policy"]').count(), 'no CSP');
+        assert.deepEqual(s.problems, []);
+    } finally {
+        await s.close();
+    }
+});
+
+// Questions and answers that a careless page would run as HTML: every one must reach the board as
+// its own text.
+const htmlPack = ['livello\tdomanda\tgiusta\tsbagliata 1\tsbagliata 2\tsbagliata 3',
+    ...Array.from({ length: 15 }, (_, i) => `${i + 1}\t<img src=x onerror=alert(${i + 1})> ${i + 1}?\t`
+        + "<script>alert('g')</script>\t'><svg onload=alert(2)>\t<b>grassetto</b>\t&lt;i&gt; &amp;")].join('\n');
+// A pack with problems whose texts are HTML too: they must be shown as text.
+const badPack = ['livello\tdomanda\tgiusta\tsbagliata 1\tsbagliata 2\tsbagliata 3',
+    '<script>alert(4)</script>\t<img src=x onerror=alert(5)>\tA\tB\tC\tD',
+    '1\t<iframe src=javascript:alert(6)>\t\tB\tC\tD'].join('\n');
+
+test('question packs are text from the page\'s own folder', { timeout: 120000 }, async (t) => {
+    // The page with the two packs beside it, in a folder of the test's own.
+    const dir = tempDir('packs');
+    t.after(() => fs.rmSync(dir, { recursive: true }));
+    fs.cpSync(site, dir, { recursive: true });
+    fs.writeFileSync(path.join(dir, 'html.tsv'), htmlPack);
+    fs.writeFileSync(path.join(dir, 'cattivo.tsv'), badPack);
+    // What a page that let HTML in would show for it.
+    const injected = () => document.querySelectorAll('img[src="x"], svg[onload], iframe, b, body script:not([src])').length;
+
+    await t.test('HTML in a pack is shown as text and never runs', async () => {
+        const s = await open(browser, '?start=08:00:00&domande=html.tsv', {}, dir);
+        try {
+            const shown = await waitLine(s.page, /^\d+ Form1 show$/);
+            await click(s.page, 'Form1.Image1');
+            const asked = await waitLine(s.page, / Form1\.Timer6\.Enabled true$/, shown);
+            // The board as far as the first question, the same as simulate plays it with that pack.
+            const until = lineTime((await trace(s.page))[asked]);
+            const lines = (await trace(s.page)).filter((l) => lineTime(l) <= until);
+            assert.ok(lines.some((l) => l.endsWith(' Form1.Label2.Caption "<img src=x onerror=alert(1)> 1?"')));
+            sameTrace(lines, simulate(['--pack', path.join(dir, 'html.tsv'), '--start', '08:00:00', '--trace',
+                ...steps(await inputs(s.page), until)]).split('\n').filter((l) => l), 'HTML pack');
+            assert.equal(await s.page.evaluate(injected), 0);
+            assert.deepEqual(s.problems, []);
+            assert.deepEqual(s.server.requests.filter((r) => /\/x$/.test(r.path)), []);
+        } finally {
+            await s.close();
+        }
+    });
+
+    await t.test('a bad pack\'s problems are listed as text, and no show starts', async () => {
+        const s = await open(browser, '?domande=cattivo.tsv', {}, dir);
+        try {
+            const problemi = s.page.locator('pre#problemi');
+            await problemi.waitFor({ timeout: 20000 });
+            const text = await problemi.textContent();
+            assert.match(text, /livello "<script>alert\(4\)<\/script>" non valido/);
+            assert.match(text, /il campo 3 \(risposta giusta\) è vuoto/);
+            assert.equal(await problemi.evaluate((e) => e.childElementCount), 0);
+            assert.equal(await s.page.evaluate(injected), 0);
+            assert.equal(await s.page.locator('section.window[data-form]:visible').count(), 0);
+            assert.deepEqual(s.problems, []);
+        } finally {
+            await s.close();
+        }
+    });
+
+    await t.test('a pack from elsewhere or from outside the folder is refused', async () => {
+        for (const name of ['http://elsewhere/x.tsv', '../x.tsv', '/etc/passwd', 'sub/../../x.tsv']) {
+            const s = await open(browser, `?domande=${encodeURIComponent(name)}`, {}, dir);
+            try {
+                const problemi = s.page.locator('pre#problemi');
+                await problemi.waitFor({ timeout: 20000 });
+                assert.notEqual((await problemi.textContent()).trim(), '', name);
+                const host = new URL(s.server.url).host;
+                assert.deepEqual(s.urls.filter((u) => new URL(u).host !== host || /x\.tsv|passwd/.test(new URL(u).pathname)),
+                    [], name);
+                assert.deepEqual(s.problems, [], name);
+            } finally {
+                await s.close();
+            }
+        }
+    });
+});

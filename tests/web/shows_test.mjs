@@ -1,0 +1,84 @@
+// Three whole shows played in the browser with the mouse, from the logo to the goodbye screen:
+// each one's trace must be the trace simulate makes of the same clicks at the same virtual times.
+import assert from 'node:assert/strict';
+import test from 'node:test';
+import {
+    click, closeButton, inputs, launch, letter, lineTime, needs, open, sameTrace, simulatedTrace, trace,
+    waitLine,
+} from './harness.mjs';
+
+await needs({ simulate: true });
+
+// From the logo to the first question, the board waiting for an answer: the index of that line.
+async function toFirstQuestion(page) {
+    const shown = await waitLine(page, /^\d+ Form1 show$/);
+    await click(page, 'Form1.Image1');
+    return waitLine(page, / Form1\.Timer6\.Enabled true$/, shown);
+}
+
+// Marks the right or wrong letter of the question waiting since line AT and confirms it once the
+// final-answer window has built up. Returns the index of that window's closing.
+async function answer(page, start, at, which) {
+    const now = lineTime((await trace(page))[at]);
+    await click(page, `Form1.Label6(${letter(start, await inputs(page), now, which)})`);
+    await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, at);
+    await click(page, 'Form6.Label2(0)');
+    return waitLine(page, / Form6 unload$/, at);
+}
+
+const nextQuestion = (page, from) => waitLine(page, / Form1\.Timer6\.Enabled true$/, from);
+
+// Plays SCRIPT on a page of its own starting at START, waits for the goodbye screen to close, and
+// lays the trace beside simulate's.
+async function show(browser, start, script) {
+    const s = await open(browser, `?start=${start}`);
+    try {
+        await script(s.page, start);
+        await s.page.waitForFunction(() => window.ruvantia.ended(), null, { timeout: 240000, polling: 200 });
+        assert.equal(await s.page.locator('#fine a#ancora').textContent(), 'GIOCA ANCORA');
+        const lines = await trace(s.page);
+        const actions = await inputs(s.page);
+        assert.deepEqual(s.problems, []);
+        sameTrace(lines, simulatedTrace(start, actions, lineTime(lines.at(-1))), `show from ${start}`);
+        return { lines, actions };
+    } finally {
+        await s.close();
+    }
+}
+
+test('three shows played with the mouse trace as simulate does', { concurrency: true, timeout: 600000 }, async (t) => {
+    const browser = await launch();
+    t.after(() => browser.close());
+    await Promise.all([
+        t.test('a right answer, then a wrong one', () => show(browser, '10:00:00', async (page, start) => {
+            let at = await toFirstQuestion(page);
+            at = await answer(page, start, at, 'right');
+            await answer(page, start, await nextQuestion(page, at), 'wrong');
+        })),
+        t.test('a right answer, then walking away', () => show(browser, '15:30:07', async (page, start) => {
+            let at = await toFirstQuestion(page);
+            at = await nextQuestion(page, await answer(page, start, at, 'right'));
+            await click(page, 'Form1.Label5');
+            await waitLine(page, / Form2\.Label3\.Visible true$/, at);
+            await click(page, 'Form2.Label2');
+        })),
+        t.test('all three lifelines, their windows closed from the title bar', async () => {
+            const { actions } = await show(browser, '21:45:30', async (page, start) => {
+                let at = await toFirstQuestion(page);
+                await click(page, 'Form1.Image2');
+                at = await waitLine(page, / Form1\.Timer13\.Enabled false$/, at);
+                await click(page, 'Form1.Image3');
+                at = await waitLine(page, / Form4\.Timer1\.Enabled false$/, at);
+                await closeButton(page, 'Form4').click();
+                at = await waitLine(page, / Form4 unload$/, at);
+                await click(page, 'Form1.Image4');
+                at = await waitLine(page, / Form5\.Timer1\.Enabled false$/, at);
+                await closeButton(page, 'Form5').click();
+                at = await waitLine(page, / Form5 unload$/, at);
+                await answer(page, start, at, 'wrong');
+            });
+            assert.deepEqual(actions.map((a) => a.slice(a.indexOf(' ') + 1)).filter((a) => a.startsWith('close')),
+                ['close Form4', 'close Form5']);
+        }),
+    ]);
+});

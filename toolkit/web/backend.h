@@ -1,0 +1,97 @@
+// The page's windows: one panel with a title bar and a canvas for every shown form, the
+// browser's pointer turned into the driver's, and one step of the show each time the page wakes.
+// The page's script (page/ruvantia.js) owns the elements; this decides what they show.
+#pragma once
+
+#include "toolkit/driver.h"
+#include "toolkit/font_table.h"
+#include "toolkit/paint.h"
+#include "toolkit/runtime.h"
+#include "toolkit/tracer.h"
+#include "toolkit/web/page_clock.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tk::web {
+
+// What the page can feel of a pointer.
+enum class PointerKind : int { Move = 0, Press = 1, Release = 2, Leave = 3 };
+
+class Backend final : public Display, private Canvas {
+public:
+    // The text is measured with `fonts`, the very numbers the desktop's fonts give.
+    Backend(Runtime& runtime, PageClock& clock, FontTable& fonts);
+    ~Backend() override;
+    Backend(const Backend&) = delete;
+    Backend& operator=(const Backend&) = delete;
+
+    // Runs what is due and redraws what changed. Returns when to wake next (the clock's ms), or a
+    // negative number when only the player can move the show on.
+    double step();
+    // The pointer at CSS pixel (x, y) of a form's canvas.
+    void pointer(std::string_view form, PointerKind kind, double x, double y);
+    // The close button of a form's title bar.
+    void close(std::string_view form);
+    // The page's size in CSS pixels, its pixel density, and the height of a title bar.
+    void resize(double width, double height, double density, double bar);
+    // The tab is shown again after the browser held its timers back: the show goes on from now at
+    // its own pace instead of catching up in a burst.
+    void resume();
+    // Every window is drawn whole again at the next step.
+    void expose_all();
+
+    // For the tests: a control of a shown window in CSS pixels of the page ("x,y,w,h"), or "".
+    std::string rect(std::string_view form, std::string_view control, int index);
+    // The trace so far, one line per change; and each line's lateness (ms after it was due).
+    const std::vector<std::string>& trace() const { return lines_; }
+    const std::vector<double>& lateness() const { return lateness_; }
+    // The player's actions as simulate steps, each with its moment: "14250 click Form1.Label6(2)".
+    const std::vector<std::string>& inputs() const { return inputs_; }
+    bool ended() const { return runtime_.finished(); }
+
+    // Display.
+    void sync_windows() override;
+    std::optional<PixelRect> output_size(Form& form) override;
+    void draw(Form& form, const Viewport& view, const Tip* tip, const std::vector<PixelRect>& regions) override;
+    PixelRect tip_area(Form& form, const Tip& tip) override;
+    void show_cursor(Cursor cursor) override;
+
+private:
+    struct Panel {
+        PixelRect client; // CSS pixels of the page
+    };
+    // Canvas.
+    void clip(const PixelRect& r) override;
+    void fill(const PixelRect& r, Color color) override;
+    void text(const Typeface& font, int pixels, const PlacedLine& line, Color color) override;
+    void line(double x1, double y1, double x2, double y2, double width, Color color) override;
+    void picture(std::string_view source, const PixelRect& at, const PixelRect& region) override;
+
+    Form* shown_form(std::string_view name);
+    bool covered_by_dialog(Form& form) const;
+    void place(Form& form);
+    void after_input();
+    PixelRect backing(const Panel& p) const;
+
+    Runtime& runtime_;
+    PageClock& clock_;
+    FontTable& fonts_;
+    Driver driver_;
+    WindowPainter painter_;
+    std::map<Form*, Panel> panels_;
+    std::vector<Form*> order_; // as the page stacks them, back to front
+    double scale_ = 1.0; // CSS pixels per pixel of a window at scale 1
+    double density_ = 1.0; // device pixels per CSS pixel
+    double width_ = 0, height_ = 0, bar_ = 24;
+    Tracer tracer_;
+    std::vector<std::string> lines_;
+    std::vector<double> lateness_;
+    std::vector<std::string> inputs_;
+    bool end_told_ = false;
+};
+
+} // namespace tk::web

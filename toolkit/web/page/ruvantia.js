@@ -1,0 +1,368 @@
+// The page of RUVANTIA: the studio where the show's windows are panels, the browser's side of
+// the drawing, the clock that wakes the show, and the player's questions chosen by address or
+// dropped on the page. The show itself is the same C++ as on the desktop, compiled to show.wasm;
+// the build appends this script to the loader emscripten writes (show.js).
+'use strict';
+
+(() => {
+  const BAR = 24; // CSS pixels of a title bar
+  const MAX_PACK = 4 * 1024 * 1024 + 1; // one byte past what a pack may hold: the reader says so
+  const PICTURES = ['logo.svg', 'fifty.svg', 'phone.svg', 'audience.svg', 'friend.svg'];
+  const FIRST_PICTURE = 'logo.svg'; // the only one the invitation shows
+  // The faces of the desktop's fonts, as the show names them (toolkit/font_table.cpp).
+  const FACES = {
+    'ruvantia-sans': 'liberation-sans-regular.woff2',
+    'ruvantia-sans-bold': 'liberation-sans-bold.woff2',
+    'ruvantia-serif-bold': 'liberation-serif-bold.woff2',
+    'ruvantia-lobster-bold-italic': 'lobster-two-bold-italic.woff2',
+  };
+  const FIXED_SEED = [0x2545F491, 0x4F6CDD1D]; // the seed simulate plays with
+
+  const params = new URLSearchParams(location.search);
+  const studio = document.getElementById('studio');
+  const fine = document.getElementById('fine');
+  const problemi = document.getElementById('problemi');
+  const panels = new Map(); // form name -> {section, caption, canvas, ctx}
+  const pictures = new Map(); // file name -> loaded image
+  let core = null;
+  let ctx = null;
+  let firstFrame = false;
+  let timer = 0;
+  let wakeAt = -1;
+
+  const hex = (c) => '#' + (c & 0xffffff).toString(16).padStart(6, '0');
+
+  // Messages for the player, always set as text: a pack's words are never markup. Over a show
+  // that goes on, a click puts the message away.
+  function say(text) {
+    const over = core && core._ruvantia_ready();
+    problemi.textContent = over ? `${text}\n\n(clicca qui per chiudere)` : text;
+    problemi.hidden = false;
+  }
+  problemi.addEventListener('click', () => {
+    if (core && core._ruvantia_ready()) problemi.hidden = true;
+  });
+
+  // The show draws through these (toolkit/web/backend.cpp).
+  const page = {
+    open(form, caption, dialog) {
+      const section = document.createElement('section');
+      section.className = dialog ? 'window dialog' : 'window';
+      section.dataset.form = form;
+      const bar = document.createElement('div');
+      bar.className = 'titlebar';
+      const title = document.createElement('span');
+      title.className = 'caption';
+      title.textContent = caption;
+      const close = document.createElement('button');
+      close.className = 'close';
+      close.type = 'button';
+      close.textContent = '\u00d7';
+      close.setAttribute('aria-label', 'Chiudi');
+      close.addEventListener('click', () => {
+        core.ccall('ruvantia_close', null, ['string'], [form]);
+        wake();
+      });
+      bar.append(title, close);
+      const canvas = document.createElement('canvas');
+      section.append(bar, canvas);
+      studio.append(section);
+      listen(canvas, form);
+      panels.set(form, {section, title, canvas, ctx: canvas.getContext('2d', {alpha: false})});
+    },
+    close(form) {
+      const p = panels.get(form);
+      if (p) p.section.remove();
+      panels.delete(form);
+    },
+    caption(form, text) {
+      const p = panels.get(form);
+      if (p && p.title.textContent !== text) p.title.textContent = text;
+    },
+    stack(form, level) {
+      panels.get(form).section.style.zIndex = String(level);
+    },
+    place(form, x, y, w, h, pw, ph) {
+      const p = panels.get(form);
+      p.section.style.left = x + 'px';
+      p.section.style.top = y - BAR + 'px';
+      p.section.style.width = w + 'px';
+      p.canvas.style.width = w + 'px';
+      p.canvas.style.height = h + 'px';
+      if (p.canvas.width !== pw) p.canvas.width = pw;
+      if (p.canvas.height !== ph) p.canvas.height = ph;
+    },
+    begin(form) {
+      ctx = panels.get(form).ctx;
+      ctx.save();
+      ctx.save();
+      this.form = form;
+    },
+    end() {
+      ctx.restore();
+      ctx.restore();
+      if (!firstFrame && this.form === 'Form1') {
+        firstFrame = true;
+        performance.mark('ruvantia-first-frame');
+      }
+    },
+    clip(x, y, w, h) {
+      ctx.restore();
+      ctx.save();
+      ctx.beginPath();
+      ctx.rect(x, y, w, h);
+      ctx.clip();
+    },
+    fill(x, y, w, h, c) {
+      ctx.fillStyle = hex(c);
+      ctx.fillRect(x, y, w, h);
+    },
+    // Each letter where the desktop puts it; a letter the game's fonts lack comes from the
+    // browser's own.
+    text(family, px, ascent, text, xs, x, y, c) {
+      if (!(family in FACES)) console.error(`ruvantia: no face ${family} in the page`);
+      const bold = family.includes('bold') ? 'bold ' : '';
+      const italic = family.includes('italic') ? 'italic ' : '';
+      ctx.font = `${italic}${bold}${px}px ${family}, sans-serif`;
+      ctx.fillStyle = hex(c);
+      let i = 0;
+      for (const letter of text) {
+        if (letter !== ' ') ctx.fillText(letter, x + xs[i], y + ascent);
+        i++;
+      }
+    },
+    line(x1, y1, x2, y2, width, c) {
+      if (width <= 1.5) {
+        ctx.strokeStyle = hex(c);
+        ctx.lineWidth = 1;
+        ctx.beginPath();
+        ctx.moveTo(x1 + 0.5, y1 + 0.5);
+        ctx.lineTo(x2 + 0.5, y2 + 0.5);
+        ctx.stroke();
+        return;
+      }
+      const len = Math.hypot(x2 - x1, y2 - y1);
+      if (len <= 0) return;
+      const nx = (-(y2 - y1) / len) * width / 2;
+      const ny = ((x2 - x1) / len) * width / 2;
+      ctx.fillStyle = hex(c);
+      ctx.beginPath();
+      ctx.moveTo(x1 + nx, y1 + ny);
+      ctx.lineTo(x1 - nx, y1 - ny);
+      ctx.lineTo(x2 - nx, y2 - ny);
+      ctx.lineTo(x2 + nx, y2 + ny);
+      ctx.closePath();
+      ctx.fill();
+    },
+    picture(source, x, y, w, h) {
+      const image = pictures.get(source);
+      if (image) ctx.drawImage(image, x, y, w, h);
+      else if (!PICTURES.includes(source)) console.error(`ruvantia: no picture ${source} in the page`);
+    },
+    cursor(hand) {
+      studio.classList.toggle('hand', hand);
+    },
+    // A page cannot close itself: it says the show is over and offers another, with the same
+    // address (and so the same questions).
+    ended() {
+      clearTimeout(timer);
+      const again = document.getElementById('ancora');
+      again.href = location.href;
+      fine.hidden = false;
+      again.focus();
+    },
+  };
+
+  // The show's time: sleep until the next thing due, then one step. A timeout set from a
+  // message is not nested in the previous one, so the browser does not stretch it to 4 ms.
+  const channel = new MessageChannel();
+  channel.port1.onmessage = () => {
+    const delay = wakeAt - core._ruvantia_now();
+    if (delay <= 0) wake();
+    else timer = setTimeout(wake, Math.ceil(delay));
+  };
+  function wake() {
+    clearTimeout(timer);
+    timer = 0;
+    if (!core) return;
+    wakeAt = core._ruvantia_step();
+    if (wakeAt >= 0) channel.port2.postMessage(0);
+  }
+
+  const POINTER = {pointermove: 0, pointerdown: 1, pointerup: 2, pointerleave: 3};
+  function listen(canvas, form) {
+    for (const type of Object.keys(POINTER)) {
+      canvas.addEventListener(type, (e) => {
+        if ((type === 'pointerdown' || type === 'pointerup') && e.button !== 0) return;
+        if (type === 'pointermove' && e.pointerType !== 'mouse') return;
+        if (type === 'pointerdown') e.preventDefault();
+        core.ccall('ruvantia_pointer', null, ['string', 'number', 'number', 'number'],
+          [form, POINTER[type], e.offsetX, e.offsetY]);
+        wake();
+      });
+    }
+  }
+
+  function start() {
+    problemi.hidden = true;
+    let start = -1;
+    let seed = [0, 0];
+    const hms = /^([01]\d|2[0-3]):([0-5]\d):([0-5]\d)$/.exec(params.get('start') || '');
+    if (hms) {
+      start = Number(hms[1]) * 3600 + Number(hms[2]) * 60 + Number(hms[3]);
+      seed = FIXED_SEED;
+    } else {
+      crypto.getRandomValues(new Uint32Array(2)).forEach((v, i) => { seed[i] = v; });
+    }
+    core._ruvantia_start(start, seed[0], seed[1], innerWidth, innerHeight, devicePixelRatio || 1, BAR);
+    wake();
+    setTimeout(() => core._ruvantia_settle(), 0); // the questions, once the board is on screen
+  }
+
+  // A pack's bytes through the same reader and checks as on the desktop. True when it is good.
+  function takePack(bytes, name) {
+    const size = Math.min(bytes.length, MAX_PACK);
+    const at = core._malloc(size + 1);
+    core.HEAPU8.set(bytes.subarray(0, size), at);
+    const good = core.ccall('ruvantia_pack', 'number', ['number', 'number', 'string'], [at, size, name]);
+    core._free(at);
+    if (!good) say(core.UTF8ToString(core._ruvantia_problems()));
+    return good === 1;
+  }
+
+  async function readAtMost(response) {
+    const reader = response.body.getReader();
+    const parts = [];
+    let size = 0;
+    while (size < MAX_PACK) {
+      const {done, value} = await reader.read();
+      if (done) break;
+      parts.push(value);
+      size += value.length;
+    }
+    reader.cancel().catch(() => {});
+    const bytes = new Uint8Array(size);
+    let at = 0;
+    for (const p of parts) {
+      bytes.set(p, at);
+      at += p.length;
+    }
+    return bytes;
+  }
+
+  // ?domande=FILE: a pack lying beside the page, named by its file name alone.
+  async function packFromAddress(name) {
+    if (!/^[A-Za-z0-9][A-Za-z0-9 ._-]*$/.test(name) || name.includes('..')) {
+      say(`ruvantia: ${name}: scrivi solo il nome di un file che sta accanto alla pagina (per esempio ?domande=mie.tsv)`);
+      return false;
+    }
+    let response;
+    try {
+      response = await fetch(encodeURIComponent(name), {redirect: 'error', cache: 'no-store'});
+    } catch {
+      say(`ruvantia: ${name}: il file non si può leggere: controlla il nome`);
+      return false;
+    }
+    if (!response.ok) {
+      say(`ruvantia: ${name}: il file non esiste accanto alla pagina: controlla il nome`);
+      return false;
+    }
+    return takePack(await readAtMost(response), name);
+  }
+
+  // A pack dropped on the page before the show begins plays at once.
+  function acceptDrops() {
+    addEventListener('dragover', (e) => e.preventDefault());
+    addEventListener('drop', async (e) => {
+      e.preventDefault();
+      const file = e.dataTransfer && e.dataTransfer.files[0];
+      if (!file) return;
+      if (core._ruvantia_started()) {
+        say('ruvantia: le domande si scelgono prima di cliccare il logo: ricarica la pagina e trascina di nuovo il file');
+        return;
+      }
+      const bytes = new Uint8Array(await file.slice(0, MAX_PACK).arrayBuffer());
+      if (takePack(bytes, file.name)) start();
+    });
+  }
+
+  // A picture that arrives after the first frame is drawn as soon as it is there.
+  function loadPicture(name) {
+    return new Promise((resolve) => {
+      const image = new Image();
+      image.onload = () => {
+        pictures.set(name, image);
+        if (core && core._ruvantia_ready()) {
+          core._ruvantia_expose();
+          wake();
+        }
+        resolve();
+      };
+      image.onerror = () => resolve(); // a missing picture leaves its place empty
+      image.src = name;
+    });
+  }
+
+  // Every face is loaded before the first frame: text never jumps from one font to another.
+  function loadFonts() {
+    return Promise.all(Object.entries(FACES).map(([family, file]) => {
+      const face = new FontFace(family, `url(fonts/${file})`, {
+        weight: family.includes('bold') ? 'bold' : 'normal',
+        style: family.includes('italic') ? 'italic' : 'normal',
+      });
+      document.fonts.add(face);
+      return face.load().catch(() => console.error(`ruvantia: the face ${family} did not load`));
+    }));
+  }
+
+  // The hooks the tests read the show through.
+  function hooks() {
+    const lines = (which) => {
+      const out = [];
+      const n = core._ruvantia_count(which);
+      for (let i = 0; i < n; i++) out.push(core.UTF8ToString(core._ruvantia_line(which, i)));
+      return out;
+    };
+    window.ruvantia = Object.freeze({
+      trace: () => lines(0),
+      inputs: () => lines(1),
+      lateness: () => lines(0).map((_, i) => core._ruvantia_lateness(i)),
+      ended: () => core._ruvantia_ended() === 1,
+      rect(name) {
+        const m = /^(Form\d)\.(\w+)(?:\((\d+)\))?$/.exec(String(name));
+        if (!m) return null;
+        const r = core.UTF8ToString(core.ccall('ruvantia_rect', 'number', ['string', 'string', 'number'],
+          [m[1], m[2], m[3] === undefined ? -1 : Number(m[3])]));
+        if (!r) return null;
+        const [x, y, width, height] = r.split(',').map(Number);
+        return {x, y, width, height};
+      },
+    });
+  }
+
+  async function main() {
+    // The fonts and pictures come while the program compiles.
+    const fonts = loadFonts();
+    const pictures = PICTURES.map(loadPicture);
+    core = await createShow({page});
+    hooks();
+    await Promise.all([fonts, pictures[PICTURES.indexOf(FIRST_PICTURE)]]);
+    const name = params.get('domande');
+    if (name !== null && !(await packFromAddress(name))) return; // a bad pack opens no window
+    acceptDrops();
+    start();
+    addEventListener('resize', () => {
+      core._ruvantia_resize(innerWidth, innerHeight, devicePixelRatio || 1, BAR);
+      wake();
+    });
+    // A tab the browser held back goes on from now, without a burst of missed steps.
+    document.addEventListener('visibilitychange', () => {
+      if (document.visibilityState === 'visible') {
+        core._ruvantia_resume();
+        wake();
+      }
+    });
+  }
+
+  main().catch((e) => say('ruvantia: la pagina non è partita: ' + e));
+})();
