@@ -2,6 +2,8 @@
 // bold of a family that has no bold file of its own.
 #include "toolkit/sdl/face.h"
 
+#include "toolkit/utf8.h"
+
 #include <gtest/gtest.h>
 
 #include <ft2build.h>
@@ -16,13 +18,13 @@ constexpr const char* kBold = "/usr/share/fonts/truetype/liberation2/LiberationS
 
 TEST(FaceTest, Utf8DecodesAccentsAndTurnsBrokenBytesIntoReplacementCharacters)
 {
-    EXPECT_EQ(tk::sdl::decode_utf8("Città € È"),
-        (std::vector<char32_t> {U'C', U'i', U't', U't', U'à', U' ', U'€', U' ', U'È'}));
+    EXPECT_EQ(
+        tk::decode_utf8("Città € È"), (std::vector<char32_t> {U'C', U'i', U't', U't', U'à', U' ', U'€', U' ', U'È'}));
     // A lone lead byte, a stray continuation, an overlong slash and a cut-off euro sign.
-    EXPECT_EQ(tk::sdl::decode_utf8("a\xC3"), (std::vector<char32_t> {U'a', U'\uFFFD'}));
-    EXPECT_EQ(tk::sdl::decode_utf8("\x80z"), (std::vector<char32_t> {U'\uFFFD', U'z'}));
-    EXPECT_EQ(tk::sdl::decode_utf8("\xC0\xAF"), (std::vector<char32_t> {U'\uFFFD', U'\uFFFD'}));
-    EXPECT_EQ(tk::sdl::decode_utf8("\xE2\x82"), (std::vector<char32_t> {U'\uFFFD', U'\uFFFD'}));
+    EXPECT_EQ(tk::decode_utf8("a\xC3"), (std::vector<char32_t> {U'a', U'\uFFFD'}));
+    EXPECT_EQ(tk::decode_utf8("\x80z"), (std::vector<char32_t> {U'\uFFFD', U'z'}));
+    EXPECT_EQ(tk::decode_utf8("\xC0\xAF"), (std::vector<char32_t> {U'\uFFFD', U'\uFFFD'}));
+    EXPECT_EQ(tk::decode_utf8("\xE2\x82"), (std::vector<char32_t> {U'\uFFFD', U'\uFFFD'}));
 }
 
 class FaceFiles : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include "tests/support.h"
 #include "toolkit/font_table.h"
 #include "toolkit/sdl/fonts.h"
+#include "toolkit/utf8.h"
 #include "toolkit/visitor.h"
 #include "tools/sim/commands.h"
 
@@ -230,7 +231,7 @@ TEST(FontTableTest, EveryLetterOfTheGameIsCovered)
     tk::FontTable table;
     auto code_points = [](std::string_view s) {
         std::vector<char32_t> out;
-        for (char32_t cp : tk::sdl::decode_utf8(s))
+        for (char32_t cp : tk::decode_utf8(s))
             if (cp >= 0x20)
                 out.push_back(cp);
         return out;

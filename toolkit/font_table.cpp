@@ -1,5 +1,7 @@
 #include "toolkit/font_table.h"
 
+#include "toolkit/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -50,26 +52,6 @@ int floor_pixels(int64_t v)
 int ceil_pixels(int64_t v)
 {
     return static_cast<int>((v + 63) >> 6);
-}
-
-// The next code point of UTF-8 text, as the desktop decodes it: a malformed byte stands for U+FFFD.
-char32_t next_code_point(std::string_view text, std::size_t& i)
-{
-    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    unsigned char b = byte(i);
-    int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
-    char32_t cp = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-    bool ok = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
-    for (int k = 1; ok && k <= extra; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            ok = false;
-        else
-            cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    if (ok && extra > 0 && (cp > 0x10FFFF || cp < (extra == 1 ? 0x80u : extra == 2 ? 0x800u : 0x10000u)))
-        ok = false;
-    i += ok ? static_cast<std::size_t>(extra) + 1 : 1;
-    return ok ? cp : U'\uFFFD';
 }
 
 // The face the desktop picks for a typeface (toolkit/sdl/fonts.cpp): the serif for "Times New

@@ -77,7 +77,4 @@ private:
     std::unordered_map<std::uint32_t, Glyph> glyphs_;
 };
 
-// The code points of UTF-8 text; a malformed byte stands for U+FFFD.
-std::vector<char32_t> decode_utf8(std::string_view text);
-
 } // namespace tk::sdl

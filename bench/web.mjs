@@ -2,7 +2,7 @@
 // one canvas in the board's blue costs in the same Chromium), each figure beside its budget.
 // Prints one table.
 //
-//   node tests/web/bench.mjs        (./dev bench calls it; RUNS sets the played shows, default 3)
+//   node bench/web.mjs        (./dev bench calls it; RUNS sets the played shows, default 3)
 //
 // Needs the built page (RUVANTIA_SITE) and simulate (RUVANTIA_SIMULATE), which picks the wrong
 // answer that ends each played show.
@@ -12,7 +12,7 @@ import zlib from 'node:zlib';
 import {
     BOARD_BLUE, click, inputs, launch, letter, lineTime, needs, open, simulateBin, site, sleep, tempDir, trace,
     waitLine,
-} from './harness.mjs';
+} from '../tests/web/harness.mjs';
 
 await needs({ simulate: true });
 const runs = Number(process.env.RUNS ?? 3);

@@ -1,0 +1,17 @@
+// UTF-8 as the questions are written, one code point at a time, the same for every backend: a
+// malformed byte stands for U+FFFD, so a broken text is measured and drawn the same everywhere.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+// The code point at byte i of text; i moves past it.
+char32_t next_code_point(std::string_view text, std::size_t& i);
+
+// Every code point of text.
+std::vector<char32_t> decode_utf8(std::string_view text);
+
+} // namespace tk
