@@ -89,6 +89,16 @@ const results = {
 let bytes = 0;
 let files = [];
 
+// When a page's performance entry of that name (a mark, a paint) came, in ms from navigation.
+const entryTime = (page, name) => page.evaluate(async (entry) => {
+    for (;;) {
+        const e = performance.getEntriesByName(entry)[0];
+        if (e)
+            return e.startTime;
+        await new Promise((resolve) => setTimeout(resolve, 10));
+    }
+}, name);
+
 // --- First frames, cold cache: a new context (and so an empty cache) for every start, the game
 // and the floor turn about. The first pair only wakes the browser up and is not counted.
 {
@@ -96,24 +106,10 @@ let files = [];
     const browser = await launch();
     for (let r = -1; r < startRuns; ++r) {
         const game = await open(browser, '?start=12:00:00');
-        results.firstFrame.push(await game.page.evaluate(async () => {
-            for (;;) {
-                const m = performance.getEntriesByName('ruvantia-first-frame')[0];
-                if (m)
-                    return m.startTime;
-                await new Promise((resolve) => setTimeout(resolve, 10));
-            }
-        }));
+        results.firstFrame.push(await entryTime(game.page, 'ruvantia-first-frame'));
         await game.close();
         const floor = await open(browser, '', {}, floorDir);
-        results.floorPaint.push(await floor.page.evaluate(async () => {
-            for (;;) {
-                const p = performance.getEntriesByName('first-contentful-paint')[0];
-                if (p)
-                    return p.startTime;
-                await new Promise((resolve) => setTimeout(resolve, 10));
-            }
-        }));
+        results.floorPaint.push(await entryTime(floor.page, 'first-contentful-paint'));
         await floor.close();
         if (r < 0) {
             results.firstFrame.pop();

@@ -158,13 +158,19 @@ PixelRect placement(
     return r;
 }
 
+BoardSize largest_client(const std::vector<Form*>& forms)
+{
+    BoardSize board;
+    for (const Form* f : forms) {
+        board.w = std::max(board.w, f->design().ClientWidth / kTwipsPerPixel);
+        board.h = std::max(board.h, f->design().ClientHeight / kTwipsPerPixel);
+    }
+    return board;
+}
+
 double choose_scale(const std::vector<Form*>& forms, const PixelRect& usable, double density)
 {
-    double board_w = 1, board_h = 1;
-    for (const Form* f : forms) {
-        board_w = std::max(board_w, f->design().ClientWidth / kTwipsPerPixel);
-        board_h = std::max(board_h, f->design().ClientHeight / kTwipsPerPixel);
-    }
+    const auto [board_w, board_h] = largest_client(forms);
     double scale = std::max(1.0, density);
     while ((scale + 1) * board_h <= 0.8 * usable.h && (scale + 1) * board_w <= 0.9 * usable.w)
         scale += 1;

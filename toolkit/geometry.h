@@ -70,6 +70,13 @@ PixelRect client_size(const FormDesign& design, double scale);
 PixelRect placement(const FormDesign& design, int w, int h, const PixelRect& usable, const PixelRect* owner,
     const Viewport* owner_view);
 
+// The largest client area among the windows, in pixels at scale 1 (each side on its own): one
+// scale for every window is chosen so that this fits.
+struct BoardSize {
+    double w = 1, h = 1;
+};
+BoardSize largest_client(const std::vector<Form*>& forms);
+
 // One scale for every window: the display's pixel density, made smaller where the largest
 // window would not fit the screen and larger where it would look like a stamp.
 double choose_scale(const std::vector<Form*>& forms, const PixelRect& usable, double density);

@@ -190,12 +190,8 @@ void Backend::resize(double width, double height, double density, double bar)
     density_ = density > 0 ? density : 1.0;
     bar_ = bar;
     // One scale for every window: the largest fits the page whole, title bar included.
-    double board_w = 1, board_h = 1;
-    for (const Form* f : runtime_.forms()) {
-        board_w = std::max(board_w, f->design().ClientWidth / kTwipsPerPixel);
-        board_h = std::max(board_h, f->design().ClientHeight / kTwipsPerPixel);
-    }
-    scale_ = std::max(0.1, std::min(width / board_w, (height - bar) / board_h));
+    BoardSize board = largest_client(runtime_.forms());
+    scale_ = std::max(0.1, std::min(width / board.w, (height - bar) / board.h));
     for (Form* f : order_)
         place(*f);
     expose_all();
