@@ -22,8 +22,8 @@ constexpr const char* kHelp = R"(uso: ruvantia [FILE]
 
 Il quiz televisivo per un giocatore: quindici domande, da 50 € fino al milione.
 
-  FILE            gioca con le domande di questo pacchetto (un file .tsv o .csv)
-                  invece che con quelle del gioco
+  FILE            gioca con le domande di questo pacchetto (un file .csv, .tsv o
+                  .txt, o un foglio .xlsx o .ods) invece che con quelle del gioco
   --check FILE    controlla il pacchetto senza aprire la finestra: elenca ogni
                   problema ed esce con 0 se il pacchetto è buono, con 2 se no
   --print-bank    scrive le domande del gioco come pacchetto, da cui partire per
@@ -41,7 +41,7 @@ int refuse(const std::string& why)
 }
 
 // The pack of a file, with every problem on stderr when there is any.
-std::optional<bank::Pack> pack_from(const std::string& path)
+std::optional<bank::Reading> pack_from(const std::string& path)
 {
     bank::Reading r;
     {
@@ -52,7 +52,7 @@ std::optional<bank::Pack> pack_from(const std::string& path)
         std::fputs(bank::report(path, r.problems).c_str(), stderr);
         return std::nullopt;
     }
-    return std::move(r.pack);
+    return r;
 }
 
 std::size_t questions_in(const bank::Pack& pack)
@@ -98,13 +98,17 @@ int main(int argc, char** argv)
 
     std::optional<bank::Pack> pack;
     if (file) {
-        pack = pack_from(*file);
-        if (!pack)
+        std::optional<bank::Reading> r = pack_from(*file);
+        if (!r)
             return kBadUse;
         if (check) {
-            std::printf("ruvantia: %s: il pacchetto è buono, %zu domande\n", file->c_str(), questions_in(*pack));
+            // Said when the file was not plain UTF-8 text, so that a surprise shows before a show.
+            const std::string how = r->how_read.empty() ? "" : " (" + r->how_read + ")";
+            std::printf("ruvantia: %s: il pacchetto è buono, %zu domande%s\n", file->c_str(), questions_in(r->pack),
+                how.c_str());
             return 0;
         }
+        pack = std::move(r->pack);
     }
 
     tk::sdl::SystemClock clock;

@@ -1,0 +1,60 @@
+// A pack kept in a spreadsheet's own file (.xlsx, .ods): the cells of its first sheet become the
+// rows a CSV of that sheet would hold, and go through the same checks as every pack.
+//
+// Plain C++ that needs no library, for the desktop and the page alike: the desktop finds the
+// cells with libzip and expat (files/spreadsheet.h), the page with its own unzip and the
+// browser's XML parser, and both hand them to read_sheet. What a cell's type is:
+//
+//   xlsx  <c t="...">       "s" (its shared string), "inlineStr", "str", "e" and "d": text;
+//                           "b": boolean; "n" or none: number, from <v>
+//   ods   office:value-type "float", "percentage" and "currency": number, from office:value;
+//                           "boolean": boolean, from office:boolean-value; any other: text,
+//                           from its <text:p> as shown
+#pragma once
+
+#include "game/bank/bank.h"
+
+#include <optional>
+
+namespace bank {
+
+enum class CellType {
+    text, // shown as written
+    number, // as the file writes it ("1948", "3.5", "1E-3"), shown in the general format
+    boolean, // "1" or "true", "0" or "false"
+};
+
+struct Cell {
+    int row = 0; // from 1, as the spreadsheet numbers its rows
+    int column = 0; // from 1: A is 1
+    CellType type = CellType::text;
+    std::string value;
+};
+
+// A sheet's rows past this are not a pack: a walk over its cells may stop at the first one
+// beyond, and hand it over so that read_sheet says so.
+constexpr int kMaxSheetRows = kMaxPackLines;
+constexpr int kFirstColumnPast = 7; // G: the first column a pack leaves empty
+
+// The text a cell shows in an Italian spreadsheet with the general format: a number with up to
+// fifteen significant digits, a decimal comma and no thousands separator (1948, 3,5, 1E+20), a
+// boolean as VERO or FALSO. A number the file writes wrongly shows as written.
+std::string shown_text(CellType type, std::string_view value);
+
+struct CellPosition {
+    int row = 0;
+    int column = 0;
+};
+
+// Where a cell named as in xlsx ("B12") stands; nullopt for what is not such a name.
+std::optional<CellPosition> cell_position(std::string_view name);
+
+// A column's letters: 1 is "A", 27 is "AA".
+std::string column_name(int column);
+
+// Reads a pack from the cells of a sheet, given in any order; an empty text is no cell. Column A
+// holds the level, B the question, C the right answer and D to F the wrong ones, and a problem's
+// line is the sheet's row.
+Reading read_sheet(std::vector<Cell> cells);
+
+} // namespace bank
