@@ -8,8 +8,15 @@
 //   xlsx  <c t="...">       "s" (its shared string), "inlineStr", "str", "e" and "d": text;
 //                           "b": boolean; "n" or none: number, from <v>
 //   ods   office:value-type "float", "percentage" and "currency": number, from office:value;
-//                           "boolean": boolean, from office:boolean-value; any other: text,
-//                           from its <text:p> as shown
+//                           "boolean": boolean, from office:boolean-value; any other, or a
+//                           number or boolean without its value: text, from its <text:p> as shown
+//
+// Where the cells are (files/spreadsheet.cpp walks them so): an xlsx cell's r ("B12", see
+// cell_position) or else the next row or column; its text is <v>, or the <t> runs of its <is>
+// or of its shared string, leaving out <rPh>. An ods cell's place counts table:table-row and
+// table:table-cell or table:covered-table-cell with their number-rows-repeated and
+// number-columns-repeated; its text is its <text:p> joined by line breaks, with <text:s text:c>
+// as spaces, <text:tab> and <text:line-break>, leaving out <office:annotation>.
 #pragma once
 
 #include "game/bank/bank.h"
@@ -30,6 +37,11 @@ struct Cell {
     CellType type = CellType::text;
     std::string value;
 };
+
+// What a spreadsheet's zip archive may hold, for whoever unzips it: no spreadsheet of questions
+// comes near these, and past them an archive is refused before it fills the memory.
+constexpr long long kMaxZipEntries = 1000;
+constexpr std::size_t kMaxUnpackedBytes = 32 * 1024 * 1024; // all the parts read, once unpacked
 
 // A sheet's rows past this are not a pack: a walk over its cells may stop at the first one
 // beyond, and hand it over so that read_sheet says so.

@@ -3,6 +3,8 @@
 // are limited, and a walk can stop as soon as it has what it came for.
 #pragma once
 
+#include "game/bank/sheet.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,10 +12,6 @@
 struct zip;
 
 namespace bank {
-
-// No spreadsheet of questions comes near these.
-constexpr long long kMaxZipEntries = 1000;
-constexpr std::size_t kMaxUnpackedBytes = 32 * 1024 * 1024;
 
 // What an XML walk does with each element and text, names given as "namespace|local".
 class XmlHandler {
