@@ -66,6 +66,7 @@ struct Problem {
 struct Reading {
     Pack pack;
     std::vector<Problem> problems;
+    std::string digest; // the SHA-256 of a pack file's bytes, once it was read
     bool ok() const { return problems.empty(); }
 };
 
