@@ -1,22 +1,12 @@
 // The pack reader and its checks, fed whatever libFuzzer makes of real packs: nothing it reads
 // may crash it, hang it or make it touch memory it should not, and whatever it accepts must be
 // a pack the show can play.
+#include "fuzz/require.h"
 #include "game/bank/bank.h"
 #include "toolkit/sdl/fonts.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <set>
-
-namespace {
-
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,21 +1,11 @@
 // The recording reader and the rehearsal every replay goes through, fed whatever libFuzzer makes of
 // real recordings: nothing may crash or hang them, a recording read cleanly writes back as itself,
 // and whatever the rehearsal accepts plays to its end.
+#include "fuzz/require.h"
 #include "game/replay.h"
 #include "toolkit/recording.h"
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
