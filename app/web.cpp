@@ -1,14 +1,20 @@
 // RUVANTIA in a web page: the page's clock, the show, and the calls the page's script makes.
 // The page (toolkit/web/page/ruvantia.js) loads the fonts and pictures, then starts a show, wakes
-// it when it asks to be woken and hands it the player's pointer.
+// it when it asks to be woken and hands it the player's pointer. Every show is recorded as it is
+// played, so that the end of the show can offer it for download and as a link that replays it.
 #include "game/bank/bank.h"
 #include "game/game.h"
-#include "toolkit/font_table.h"
+#include "game/replay.h"
+#include "toolkit/recording.h"
+#include "toolkit/visitor.h"
 #include "toolkit/web/backend.h"
+#include "toolkit/web/font_table.h"
 #include "toolkit/web/page_clock.h"
 
 #include <emscripten.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,24 +26,30 @@ struct Show {
     tk::Random random;
     Game game;
     tk::web::Backend backend;
+    tk::Recorder recorder;
     bool drawn = false; // its first step has run
-    Show(std::optional<int> start, std::uint64_t seed, const bank::Pack& pack, tk::FontTable& fonts)
+    Show(std::optional<int> start, std::uint64_t seed, const bank::Pack& pack, std::string_view pack_id,
+        tk::FontTable& fonts)
         : clock(start)
         , random(seed)
         , game(clock, random, pack)
         , backend(game.runtime, clock, fonts)
+        , recorder(game.runtime, replay::header(pack_id, clock.start_of_day(), seed))
     {
+        game.runtime.add_observer(&recorder);
     }
+    ~Show() { game.runtime.remove_observer(&recorder); }
 };
 
 tk::FontTable fonts;
 std::optional<bank::Pack> pack; // the player's questions, once a good pack has been read
+std::string pack_id(replay::kBuiltIn); // and how a recording names them
 // The built-in questions are read once the board is up: reading them is the longest part of a
 // start, and no question is asked before the player has clicked the logo. Every call that can
 // run the show reads them first, if the page has not yet asked for it.
 bank::Pack built_in_questions;
 bool built_in_read = false;
-std::string problems; // what was wrong with the last pack read
+std::string problems; // what was wrong with the last pack or recording read
 std::unique_ptr<Show> show;
 std::string answer; // the text handed back to the page last
 
@@ -53,6 +65,19 @@ const char* hand_back(std::string text)
 {
     answer = std::move(text);
     return answer.c_str();
+}
+
+// A new show on a page of width x height CSS pixels: start is the time of day in seconds (negative:
+// the machine's own), and the chance is seeded once per show. With hooks, the show keeps its trace
+// for the tests and the bench.
+void start_show(
+    std::optional<int> start, std::uint64_t seed, double width, double height, double density, double bar, bool hooks)
+{
+    show.reset();
+    show = std::make_unique<Show>(start, seed, pack ? *pack : built_in_questions, pack_id, fonts);
+    if (hooks)
+        show->backend.keep_trace();
+    show->backend.resize(width, height, density, bar);
 }
 
 } // namespace
@@ -72,6 +97,7 @@ EMSCRIPTEN_KEEPALIVE int ruvantia_pack(const char* bytes, int length, const char
     }
     problems.clear();
     pack = std::move(r.pack);
+    pack_id = replay::pack_id(std::string_view(bytes, static_cast<std::size_t>(length)));
     return 1;
 }
 
@@ -80,17 +106,97 @@ EMSCRIPTEN_KEEPALIVE const char* ruvantia_problems()
     return problems.c_str();
 }
 
-// A new show on a page of width x height CSS pixels: start is the time of day in seconds (negative:
-// the machine's own), and the chance is seeded once per show.
-EMSCRIPTEN_KEEPALIVE void ruvantia_start(
-    int start, unsigned seed_high, unsigned seed_low, double width, double height, double density, double bar)
+EMSCRIPTEN_KEEPALIVE void ruvantia_start(int start, unsigned seed_high, unsigned seed_low, double width, double height,
+    double density, double bar, int hooks)
 {
-    show.reset();
     std::uint64_t seed = (static_cast<std::uint64_t>(seed_high) << 32) | seed_low;
-    show = std::make_unique<Show>(
-        start >= 0 ? std::optional<int>(start) : std::nullopt, seed, pack ? *pack : built_in_questions, fonts);
-    show->backend.resize(width, height, density, bar);
+    start_show(start >= 0 ? std::optional<int>(start) : std::nullopt, seed, width, height, density, bar, hooks != 0);
     show->game.start();
+}
+
+// A recorded show, to be watched: read, checked against the questions the page has, rehearsed in
+// virtual time, and only then played in the page at its own pace. False, with the message in
+// ruvantia_problems(), when it cannot be played.
+EMSCRIPTEN_KEEPALIVE int ruvantia_replay(
+    const char* bytes, int length, double width, double height, double density, double bar, int hooks)
+{
+    read_built_in();
+    replay::Loaded loaded = replay::read(std::string_view(bytes, static_cast<std::size_t>(length)), pack_id);
+    if (!loaded.problem)
+        loaded.problem = replay::rehearse(loaded.recording, pack ? *pack : built_in_questions);
+    if (loaded.problem) {
+        problems = loaded.problem->line > 0
+            ? "la puntata, riga " + std::to_string(loaded.problem->line) + ": " + loaded.problem->what
+            : "la puntata: " + loaded.problem->what;
+        return 0;
+    }
+    const tk::RecordingHeader& h = loaded.recording.header;
+    start_show(h.start, h.seed, width, height, density, bar, hooks != 0);
+    std::vector<tk::ScriptedInput> script;
+    tk::script_of(loaded.recording, show->game.runtime, script);
+    show->backend.replay(std::move(script));
+    show->game.start();
+    return 1;
+}
+
+// The show just played, as a recording to download or to put in a link; "" when there is none.
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_recording()
+{
+    std::optional<tk::Recording> r = show ? show->recorder.recording() : std::nullopt;
+    return hand_back(r ? tk::write_recording(*r) : "");
+}
+
+// What the page must know of the program: the seed of a show with a fixed start, the largest pack
+// it reads, and the pictures the windows show (those of the first window first, then " | " and the
+// others).
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_fixed_seed()
+{
+    char hex[20];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(tk::kFixedSeed));
+    return hand_back(hex);
+}
+
+EMSCRIPTEN_KEEPALIVE int ruvantia_max_pack()
+{
+    return static_cast<int>(bank::kMaxPackBytes);
+}
+
+EMSCRIPTEN_KEEPALIVE int ruvantia_max_recording()
+{
+    return static_cast<int>(tk::kMaxRecordingBytes);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_pictures()
+{
+    struct Pictures final : tk::ControlVisitor {
+        std::vector<std::string> first, later;
+        bool start_up = true;
+        void visit(std::string_view, int, tk::Label&) override { }
+        void visit(std::string_view, int, tk::Shape&) override { }
+        void visit(std::string_view, int, tk::Line&) override { }
+        void visit(std::string_view, int, tk::Picture& c) override
+        {
+            std::string name(c.Source);
+            if (std::find(first.begin(), first.end(), name) != first.end()
+                || std::find(later.begin(), later.end(), name) != later.end())
+                return;
+            (start_up && c.Visible ? first : later).push_back(name);
+        }
+    } pictures;
+    tk::ManualClock clock;
+    tk::Random random;
+    Game game(clock, random, built_in_questions);
+    for (tk::Form* form : game.runtime.forms()) {
+        form->visit_controls(pictures);
+        pictures.start_up = false;
+    }
+    std::string out;
+    for (const std::string& p : pictures.first)
+        out += p + " ";
+    out += "|";
+    for (const std::string& p : pictures.later)
+        out += " " + p;
+    return hand_back(out);
 }
 
 // The first frame of a show is drawn before the built-in questions are read; the page reads them
@@ -141,22 +247,32 @@ EMSCRIPTEN_KEEPALIVE const char* ruvantia_rect(const char* form, const char* con
     return hand_back(show ? show->backend.rect(form, control, index) : "");
 }
 
-// The tests' view of the show: the trace (0) and the player's actions (1), line by line.
+// The tests' view of the show, when its hooks are on: the trace (0) and the player's inputs as
+// they are recorded (1), line by line.
 EMSCRIPTEN_KEEPALIVE int ruvantia_count(int which)
 {
     if (!show)
         return 0;
-    return static_cast<int>(which == 0 ? show->backend.trace().size() : show->backend.inputs().size());
+    return static_cast<int>(which == 0 ? show->backend.trace().size() : show->recorder.lines().size());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ruvantia_line(int which, int i)
 {
-    const auto& lines = which == 0 ? show->backend.trace() : show->backend.inputs();
+    if (!show)
+        return "";
+    if (which == 1) {
+        std::vector<std::string> lines = show->recorder.lines();
+        return hand_back(
+            i >= 0 && static_cast<std::size_t>(i) < lines.size() ? lines[static_cast<std::size_t>(i)] : "");
+    }
+    const auto& lines = show->backend.trace();
     return i >= 0 && static_cast<std::size_t>(i) < lines.size() ? lines[static_cast<std::size_t>(i)].c_str() : "";
 }
 
 EMSCRIPTEN_KEEPALIVE double ruvantia_lateness(int i)
 {
+    if (!show)
+        return 0.0;
     const auto& late = show->backend.lateness();
     return i >= 0 && static_cast<std::size_t>(i) < late.size() ? late[static_cast<std::size_t>(i)] : 0.0;
 }
@@ -164,7 +280,7 @@ EMSCRIPTEN_KEEPALIVE double ruvantia_lateness(int i)
 // Whether the player has acted yet: a pack may be chosen only before the show begins.
 EMSCRIPTEN_KEEPALIVE int ruvantia_started()
 {
-    return show && !show->backend.inputs().empty();
+    return show && (show->recorder.count() > 0 || show->backend.replaying());
 }
 
 EMSCRIPTEN_KEEPALIVE int ruvantia_ended()

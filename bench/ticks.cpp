@@ -18,7 +18,7 @@ namespace {
 class Ticker final : public tk::Form {
 public:
     Ticker(tk::Runtime& runtime, const tk::sdl::SystemClock& clock, int count)
-        : tk::Form(runtime, tk::FormDesign { "Ticker", "ticks", 12345, 10965, 0x000040 })
+        : tk::Form(runtime, tk::FormDesign {"Ticker", "ticks", 12345, 10965, 0x000040})
         , clock_(clock)
         , count_(count)
     {
@@ -29,14 +29,14 @@ public:
 
     tk::Label Label1;
     // The first tick, a tenth of a second in, leaves the window's first frame out of the count.
-    tk::Timer Timer1 { *this, "Timer1", 100, true, [this] { Timer1_Timer(); } };
+    tk::Timer Timer1 {*this, "Timer1", 100, true, [this] { Timer1_Timer(); }};
     std::vector<double> lateness;
 
 protected:
     void reset_controls() override
     {
-        Label1 = tk::Label { 240, 360, 11895, 375, "", 0x000040, 0x00FFFF, 1, tk::Align::Center };
-        Label1.Font = tk::Typeface { "Times New Roman", 17.25, true };
+        Label1 = tk::Label {240, 360, 11895, 375, "", 0x000040, 0x00FFFF, 1, tk::Align::Center};
+        Label1.Font = tk::Typeface {"Times New Roman", 17.25, true};
     }
 
 private:

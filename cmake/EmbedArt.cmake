@@ -5,7 +5,7 @@
 function(embed_art art_dir output sdl2_image_target)
   file(GLOB svgs CONFIGURE_DEPENDS ${art_dir}/*.svg)
   list(SORT svgs)
-  add_executable(bake_art ${CMAKE_SOURCE_DIR}/tools/bake_art.cpp ${CMAKE_SOURCE_DIR}/toolkit/art_codec.cpp)
+  add_executable(bake_art ${CMAKE_SOURCE_DIR}/tools/bake_art.cpp ${CMAKE_SOURCE_DIR}/toolkit/sdl/art_codec.cpp)
   target_include_directories(bake_art PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(bake_art PRIVATE ${sdl2_image_target})
   get_filename_component(output_dir ${output} DIRECTORY)

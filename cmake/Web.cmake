@@ -4,8 +4,6 @@
 set(SITE ${CMAKE_BINARY_DIR}/site)
 
 file(GLOB WEB_TOOLKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*.cpp)
-# The baked pictures are the desktop's: the page draws the SVG files themselves.
-list(FILTER WEB_TOOLKIT_SOURCES EXCLUDE REGEX "/(art|art_codec|font_table)\\.cpp$")
 add_library(ruvantia_toolkit STATIC ${WEB_TOOLKIT_SOURCES})
 target_include_directories(ruvantia_toolkit PUBLIC ${CMAKE_SOURCE_DIR})
 
@@ -13,14 +11,17 @@ file(GLOB WEB_GAME_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/game/*.cpp ${CM
      ${CMAKE_SOURCE_DIR}/lifelines/*.cpp ${CMAKE_SOURCE_DIR}/windows/*.cpp)
 add_library(ruvantia_game STATIC ${WEB_GAME_SOURCES} ${CMAKE_BINARY_DIR}/generated/builtin_pack.cpp)
 target_link_libraries(ruvantia_game PUBLIC ruvantia_toolkit)
+target_compile_definitions(ruvantia_game PUBLIC RUVANTIA_VERSION="${PROJECT_VERSION}")
 
 # The fonts: woff2 subsets of the desktop's faces, and their measurements for the text layout.
 include(${CMAKE_SOURCE_DIR}/cmake/WebFonts.cmake)
 web_fonts(${SITE}/fonts ${CMAKE_BINARY_DIR}/generated/font_table_data.cpp)
 
 file(GLOB WEB_BACKEND_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/*.cpp)
-add_executable(show ${CMAKE_SOURCE_DIR}/app/web.cpp ${WEB_BACKEND_SOURCES})
-target_link_libraries(show PRIVATE ruvantia_game ruvantia_font_table)
+add_executable(show ${CMAKE_SOURCE_DIR}/app/web.cpp ${WEB_BACKEND_SOURCES}
+                    ${CMAKE_BINARY_DIR}/generated/font_table_data.cpp)
+target_link_libraries(show PRIVATE ruvantia_game)
+add_dependencies(show ruvantia_web_fonts)
 set_target_properties(show PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${SITE})
 target_link_options(show PRIVATE
   -Oz -sMODULARIZE=1 -sEXPORT_NAME=createShow -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1

@@ -1,12 +1,11 @@
 # The browser's fonts: woff2 subsets of the desktop's font files with their licences, and the
 # tables of their measures that let the browser wrap and shrink text exactly as FreeType does
-# (tools/web_fonts.py, toolkit/font_table.cpp).
+# (tools/web_fonts.py, toolkit/web/font_table.cpp).
 #
 #   web_fonts(OUT_DIR GENERATED_CPP)
 #
-# writes the woff2 files and LICENCE-*.txt into OUT_DIR and the tables into GENERATED_CPP, and
-# adds the library ruvantia_font_table (tk::FontTable). toolkit/font_table.cpp is built there, with
-# the tables, and must be left out of ruvantia_toolkit.
+# writes the woff2 files and LICENCE-*.txt into OUT_DIR and the tables into GENERATED_CPP, which
+# is built with toolkit/web/font_table.cpp (tk::FontTable); the target ruvantia_web_fonts makes them.
 
 # Debian's own Python has fontTools and brotli; another python3 on the PATH may not.
 find_program(RUVANTIA_FONT_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
@@ -48,8 +47,4 @@ function(web_fonts OUT_DIR GENERATED_CPP)
     VERBATIM)
   add_custom_target(ruvantia_web_fonts DEPENDS ${GENERATED_CPP} ${woff2} ${OUT_DIR}/LICENCE-liberation.txt
                                                               ${OUT_DIR}/LICENCE-lobster-two.txt)
-
-  add_library(ruvantia_font_table STATIC ${CMAKE_SOURCE_DIR}/toolkit/font_table.cpp ${GENERATED_CPP})
-  target_link_libraries(ruvantia_font_table PUBLIC ruvantia_toolkit)
-  add_dependencies(ruvantia_font_table ruvantia_web_fonts)
 endfunction()

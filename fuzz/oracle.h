@@ -3,18 +3,12 @@
 // level it calls empty is one that no row it read cleanly names.
 #pragma once
 
+#include "fuzz/require.h"
 #include "game/bank/bank.h"
 
-#include <cstdlib>
 #include <set>
 
 namespace fuzz {
-
-inline void require(bool promise)
-{
-    if (!promise)
-        std::abort();
-}
 
 // The levels a problem says have no question: "il livello 7 non ha domande", "i livelli 1, 2
 // e 15 non hanno domande".

@@ -1,7 +1,7 @@
 // The pictures the build bakes into the game: the packing is lossless, a baked size is exactly
 // what the SVG renderer drew, and any other size the window may ask for looks the same.
-#include "toolkit/art.h"
-#include "toolkit/art_codec.h"
+#include "toolkit/sdl/art.h"
+#include "toolkit/sdl/art_codec.h"
 
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>

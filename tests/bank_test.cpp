@@ -352,7 +352,8 @@ TEST(CommandLineTest, OptionsAndPacksAnswerWithTheRightWordsAndStatus)
         int status;
         std::string out, err; // what each stream starts with
     };
-    const std::string usage = " (uso: ruvantia [FILE] | --check FILE | --print-bank | --help | --version)\n";
+    const std::string usage = " (uso: ruvantia [FILE] | --check FILE | --registra PUNTATA [FILE] | --rivedi PUNTATA "
+                              "[FILE] | --print-bank | --help | --version)\n";
     const Run runs[] = {
         {"--help", 0, "uso: ruvantia [FILE]\n", ""},
         {"--version", 0, "ruvantia 1.0.0\n", ""},

@@ -4,10 +4,10 @@
 #include "game/bank/bank.h"
 #include "game/form1.h"
 #include "tests/support.h"
-#include "toolkit/font_table.h"
 #include "toolkit/sdl/fonts.h"
 #include "toolkit/utf8.h"
 #include "toolkit/visitor.h"
+#include "toolkit/web/font_table.h"
 #include "tools/sim/commands.h"
 
 #include <gtest/gtest.h>

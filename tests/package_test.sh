@@ -56,8 +56,9 @@ deb="$work/ruvantia_${version}_$(dpkg --print-architecture).deb"
 dpkg-deb -f "$deb" Depends
 
 echo "== lintian"
-# As Debian checks its own packages: any error or warning fails; lintian is not run as root.
-runuser -u nobody -- lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
+# As Debian checks its own packages: any error or warning fails. It runs as the test does: another
+# user may not reach the package where the project was cloned (a home folder, a chroot's root).
+lintian --fail-on error,warning "$deb" 2> >(grep -v 'root privileges' >&2) || fail "lintian finds errors or warnings"
 
 echo "== installing it"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" 2>&1 ||

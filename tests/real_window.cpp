@@ -75,9 +75,13 @@ pid_t start_game(const Launch& how)
     if (!how.stderr_file.empty())
         posix_spawn_file_actions_addopen(&actions, 2, how.stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::string path = RUVANTIA_BINARY_DIR "/ruvantia";
-    char* argv[] = {path.data(), nullptr};
+    std::vector<std::string> args = how.args;
+    std::vector<char*> argv {path.data()};
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
     pid_t pid = 0;
-    int failed = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    int failed = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     return failed ? -1 : pid;
 }

@@ -23,6 +23,7 @@ struct Launch {
     std::vector<std::string> set;
     std::vector<std::string> unset;
     std::string stderr_file;
+    std::vector<std::string> args; // its command line
 };
 pid_t start_game(const Launch& how);
 

@@ -21,8 +21,9 @@ struct TestControls {
 // A window whose handlers write down what happened.
 class TestForm final : public tk::Form, public TestControls {
 public:
-    TestForm(tk::Runtime& rt, std::vector<std::string>& log, const char* name = "Form9")
-        : tk::Form(rt, tk::FormDesign {name, "test", 3000, 3000})
+    TestForm(tk::Runtime& rt, std::vector<std::string>& log, const char* name = "Form9", const char* owner = "")
+        : tk::Form(rt,
+            tk::FormDesign {.name = name, .title = "test", .ClientWidth = 3000, .ClientHeight = 3000, .owner = owner})
         , log_(log)
     {
     }
@@ -266,19 +267,72 @@ TEST_F(DriverTest, APointerAtRestShowsTheHandAndTheTooltipWhichAPressTakesAway)
     form.Front.ToolTipText = "davanti";
     step_at(0);
     // 3000 twips in 200 pixels: the front label is the first 6 pixels.
-    shown.pointer_moved(form, 3, 3);
+    shown.input({tk::Input::Kind::Move, 0, &form, 3, 3});
     EXPECT_EQ(shown.step().wake, 600.0);
     EXPECT_EQ(step_at(600), std::nullopt);
-    shown.pressed(form);
+    shown.input({tk::Input::Kind::Press, 600, &form, 3, 3});
     step_at(700);
-    shown.released(form, 3, 3);
-    shown.pressed(form);
-    shown.released(form, 150, 150); // on the frame: a shape takes no click
+    shown.input({tk::Input::Kind::Release, 700, &form, 3, 3});
+    shown.input({tk::Input::Kind::Press, 700, &form, 150, 150});
+    shown.input({tk::Input::Kind::Release, 700, &form, 150, 150}); // on the frame: a shape takes no click
     // The tooltip comes and goes by drawing its own box again, not the window.
     EXPECT_EQ(log,
         (std::vector<std::string> {
             "draw@0", "hand", "draw@600 3,23+50x20 tip davanti", "draw@700 3,23+50x20", "Front", "arrow"}));
 }
+
+// Inputs reach the show at their own moment, after every tick due by then, however late the loop
+// takes them; each one the show takes is told once to whoever listens, and a window whose dialog
+// is up takes none.
+TEST_F(DriverTest, AnInputRunsAfterTheTicksDueByItsMomentAndIsToldOnce)
+{
+    struct Listener final : tk::RuntimeObserver {
+        std::vector<std::string>& log;
+        explicit Listener(std::vector<std::string>& l)
+            : log(l)
+        {
+        }
+        void dispatched(const tk::Dispatched& d) override
+        {
+            log.push_back("told " + std::string(d.control.empty() ? "close" : d.control) + "@" + std::to_string(d.at));
+        }
+    } listener {log};
+    rt.add_observer(&listener);
+    show();
+    step_at(0);
+    log.clear();
+    rt.dispatch([&] { form.A.Enabled = true; });
+    // The loop has not stepped since: the tick due at 100 runs before the click that came at 130.
+    clock.set(130);
+    shown.input({tk::Input::Kind::Press, 130, &form, 3, 3});
+    shown.input({tk::Input::Kind::Release, 130, &form, 3, 3});
+    EXPECT_EQ(rt.now(), 130);
+    shown.input({tk::Input::Kind::Choose, 250, &form, 0, 0, "Back", -1});
+    // A dialog of this window is up: nothing reaches the window until it goes.
+    TestForm dialog(rt, log, "Form8", "Form9");
+    rt.dispatch([&] { dialog.Show(); });
+    EXPECT_FALSE(shown.input({tk::Input::Kind::Choose, 260, &form, 0, 0, "Back", -1}));
+    shown.input({tk::Input::Kind::Press, 260, &form, 3, 3});
+    EXPECT_FALSE(shown.input({tk::Input::Kind::Release, 260, &form, 3, 3}));
+    // A close is an input like the others.
+    EXPECT_TRUE(shown.input({tk::Input::Kind::Close, 420, &dialog}));
+    EXPECT_EQ(log,
+        (std::vector<std::string> {
+            "A@100", "told Front@130", "Front", "A@200", "told Back@250", "Back", "A@300", "A@400", "told close@420"}));
+    rt.remove_observer(&listener);
+}
+
+#ifndef NDEBUG
+// The show's clock only goes forward: an input from before the moment it reached is a bug of the
+// backend that sent it, and a debug build says so.
+TEST_F(RuntimeTest, AnInputFromThePastStopsADebugBuild)
+{
+    show();
+    rt.dispatch([&] { form.A.Enabled = true; });
+    advance(150);
+    EXPECT_DEATH(rt.advance(120), "an input at 120 ms came after the show reached 150 ms");
+}
+#endif
 
 TEST(AppearanceTest, EveryDrawnFieldOfEveryControlChangesTheHash)
 {

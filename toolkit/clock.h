@@ -1,5 +1,6 @@
-// Where the show reads the time: monotonic milliseconds for the timers, and the time of day
-// that seeds the random source. The program uses the system clock; tests drive a manual one.
+// Where the show reads the time: monotonic milliseconds for the timers, and the time of day at
+// their start, from which the runtime tells the time of day that seeds the random source at any
+// moment of the show. The program uses the system clock; tests drive a manual one.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual Millis now() const = 0; // monotonic, from program start
-    virtual int seconds_since_midnight() const = 0; // local time of day
+    // The local time of day, in whole seconds since midnight, when now() was 0. The show's time of
+    // day follows its own moments from there: a replay with the same start draws the same chances.
+    virtual int start_of_day() const = 0;
     // The same time as now(), in fractions of a millisecond where the clock has them.
     virtual double now_exact() const { return static_cast<double>(now()); }
 };
@@ -25,11 +28,11 @@ public:
     {
     }
     Millis now() const override { return now_; }
-    int seconds_since_midnight() const override { return static_cast<int>((start_ + now_ / 1000) % 86400); }
+    int start_of_day() const override { return start_; }
     void set(Millis t) { now_ = t; }
 
 private:
-    std::int64_t start_;
+    int start_;
     Millis now_ = 0;
 };
 

@@ -74,9 +74,15 @@ struct Picture {
     std::string ToolTipText;
 };
 
+// What a tool has to say before a bad index stops the program (the monkey prints how to play the
+// game again). It runs before anything is touched out of range, so it may use the heap.
+inline void (*last_words)() = nullptr;
+
 [[noreturn]] inline void index_out_of_range(const char* what, int index)
 {
     std::fprintf(stderr, "ruvantia: %s index %d out of range\n", what, index);
+    if (last_words)
+        last_words();
     std::abort();
 }
 

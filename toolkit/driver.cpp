@@ -245,6 +245,8 @@ std::optional<double> Driver::next_wake(Millis now)
     std::optional<double> wake;
     auto sooner = [&](double t) { wake = wake ? std::min(*wake, t) : t; };
     std::optional<Millis> due = runtime_.next_due();
+    if (!script_.empty() && (!due || script_.front().input.at < *due))
+        due = script_.front().input.at;
     if (due)
         sooner(static_cast<double>(*due));
     for (auto& [form, w] : windows_) {
@@ -262,25 +264,50 @@ std::optional<double> Driver::next_wake(Millis now)
     return wake;
 }
 
+// Runs what is due by t, in order: ticks, and the replay's inputs, an input after a tick due at the
+// same moment. Stops at once when stop() holds after one.
+void Driver::run_due(Millis t, std::optional<Millis> until, const std::function<bool()>& stop, bool& stopped)
+{
+    if (until && *until < t)
+        t = *until;
+    std::optional<Millis> due = runtime_.next_due();
+    if (due && t - *due > kStallMs)
+        runtime_.reanchor(t, kStallMs);
+    while (!runtime_.finished()) {
+        due = runtime_.next_due();
+        const ScriptedInput* next = script_.empty() ? nullptr : &script_.front();
+        if (next && next->input.at <= t && (!due || next->input.at < *due)) {
+            ScriptedInput in = script_.front();
+            script_.pop_front();
+            if (!apply(in.input)) {
+                failed_ = in.line;
+                script_.clear();
+            }
+        } else if (due && *due <= t) {
+            runtime_.run_next(*due);
+        } else {
+            break;
+        }
+        if (stop && stop()) {
+            stopped = true;
+            return;
+        }
+    }
+}
+
 Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Millis> until)
 {
     if (runtime_.finished())
         return {};
-    Millis now = clock_.now();
-    std::optional<Millis> due = runtime_.next_due();
-    if (due && now - *due > kStallMs) {
-        runtime_.reanchor(now, kStallMs);
-        due = runtime_.next_due();
-    }
-    for (; due; due = runtime_.next_due()) {
-        if (*due > clock_.now() || (until && *due > *until) || runtime_.finished())
-            break;
-        runtime_.run_next(*due);
-        if (stop && stop())
-            return Step {true, std::nullopt};
-    }
+    bool stopped = false;
+    run_due(clock_.now(), until, stop, stopped);
+    if (stopped)
+        return Step {true, std::nullopt};
     if (runtime_.finished())
         return {};
+    std::optional<Millis> due = runtime_.next_due();
+    if (!script_.empty() && (!due || script_.front().input.at < *due))
+        due = script_.front().input.at;
     if (!display_)
         return Step {false, due ? std::optional<double>(static_cast<double>(*due)) : std::nullopt};
     // The tools act at once on what they waited for; the windows catch up on the next step.
@@ -288,11 +315,14 @@ Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Milli
     bool changed = runtime_.take_activity();
     if (changed)
         sync();
-    now = clock_.now();
-    // What falls due next: a tick, or the moment the caller asked to be back.
-    std::optional<Millis> upcoming = runtime_.next_due();
+    Millis now = clock_.now();
+    // What falls due next: a tick, a replayed input, or the moment the caller asked to be back.
+    std::optional<Millis> upcoming = due;
     if (until && (!upcoming || *until < *upcoming))
         upcoming = until;
+    if (hover_stale_ && hover_form_ && windows_.count(hover_form_))
+        pointer_moved(*hover_form_, hover_.x, hover_.y);
+    hover_stale_ = false;
     for (auto& [form, w] : windows_) {
         // What changed is looked for once the window may be drawn again: the ticks of a frame
         // in between are not looked at one by one.
@@ -332,6 +362,76 @@ void Driver::hide_tip()
         if (auto it = windows_.find(hover_form_); it != windows_.end())
             it->second.tip_changed = true;
     tip_shown_ = false;
+}
+
+bool Driver::input(const Input& in)
+{
+    if (runtime_.finished())
+        return false;
+    bool stopped = false;
+    run_due(in.at, std::nullopt, {}, stopped);
+    if (replaying_) {
+        // Watching a replay: the player's clicks are not part of it; a close ends it.
+        if (in.kind != Input::Kind::Close)
+            return false;
+        script_.clear();
+        return apply(Input {Input::Kind::Quit, in.at});
+    }
+    return apply(in);
+}
+
+void Driver::replay(std::vector<ScriptedInput> script)
+{
+    script_.assign(script.begin(), script.end());
+    replaying_ = true;
+    failed_.reset();
+    pointer_left(*runtime_.forms().front());
+}
+
+// A window whose dialog is up leaves the input to the dialog.
+bool Driver::takes_input(Form& form) const
+{
+    if (!form.shown())
+        return false;
+    for (Form* other : runtime_.stacking())
+        if (other != &form && other->design().owner == form.name())
+            return false;
+    return true;
+}
+
+// An input whose moment has come: everything due before it has run.
+bool Driver::apply(const Input& in)
+{
+    if (runtime_.finished())
+        return false;
+    runtime_.advance(in.at);
+    Form* form = in.form;
+    switch (in.kind) {
+    case Input::Kind::Move:
+        if (takes_input(*form))
+            pointer_moved(*form, in.x, in.y);
+        else
+            pointer_left(*form);
+        return false;
+    case Input::Kind::Leave:
+        pointer_left(*form);
+        return false;
+    case Input::Kind::Press:
+        if (!takes_input(*form))
+            return false;
+        pointer_moved(*form, in.x, in.y);
+        pressed(*form);
+        return false;
+    case Input::Kind::Release:
+        return takes_input(*form) && released(*form, in.x, in.y);
+    case Input::Kind::Choose:
+        return takes_input(*form) && runtime_.choose(*form, in.control, in.index);
+    case Input::Kind::Close:
+        return runtime_.close(*form);
+    case Input::Kind::Quit:
+        return runtime_.quit();
+    }
+    return false;
 }
 
 void Driver::pointer_moved(Form& form, int x, int y)
@@ -379,21 +479,20 @@ void Driver::pressed(Form& form)
     hover_since_ = clock_.now() + kNoTipMs;
 }
 
-void Driver::released(Form& form, int x, int y)
+bool Driver::released(Form& form, int x, int y)
 {
     auto it = windows_.find(&form);
     if (it == windows_.end() || !it->second.pressed)
-        return;
+        return false;
     it->second.pressed = false;
     std::optional<Viewport> view = viewport(form);
     if (!view)
-        return;
+        return false;
     int tx = view->twips_x(x), ty = view->twips_y(y);
-    // Clicks on the bars around a resized board are not on the board.
-    if (on_client(form.design(), tx, ty))
-        runtime_.click_at(form, tx, ty);
-    if (windows_.count(&form) && form.shown())
-        pointer_moved(form, x, y);
+    // Clicks on the bars around a resized board are not on the board. What lies under the
+    // pointer after the click is looked at again on the next step, once the show has moved on.
+    hover_stale_ = true;
+    return on_client(form.design(), tx, ty) && runtime_.click_at(form, tx, ty);
 }
 
 void Driver::exposed(Form& form)

@@ -4,8 +4,11 @@
 // desktop sleeps between steps; a browser would call step() from its own timer; the tools play
 // virtual time with play_until().
 //
-// Pointer input arrives here already translated into the core's terms: a pointer at a pixel of a
-// window, a press, a release. (A close from the title bar goes straight to Runtime::close.)
+// Every input comes in here as one event with its moment (Driver::input): a backend only
+// translates its own events, the tools and a replay hand theirs. The driver runs every tick due by
+// that moment, then the input at that moment, so the show's clock never goes back and the same
+// inputs at the same moments make the same show everywhere. A window that owns a shown dialog
+// takes no input, for every backend alike.
 #pragma once
 
 #include "toolkit/clock.h"
@@ -13,10 +16,12 @@
 #include "toolkit/runtime.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk {
@@ -47,6 +52,31 @@ public:
     virtual void show_cursor(Cursor cursor) = 0;
 };
 
+// One input of the player, at its moment on the show's clock.
+struct Input {
+    enum class Kind : std::uint8_t {
+        Move, // the pointer at pixel (x, y) of the form's drawing area
+        Press, // the button went down there
+        Release, // and up: a click on what lies there
+        Leave, // the pointer left the form's window
+        Close, // the window's close button
+        Choose, // a control chosen directly: a key, a screen reader's button, a replayed click
+        Quit, // the program is asked to end
+    };
+    Kind kind = Kind::Move;
+    Millis at = 0;
+    Form* form = nullptr; // none for Quit
+    int x = 0, y = 0;
+    std::string control; // Choose
+    int index = -1;
+};
+
+// A replayed input, with the line of the recording it came from.
+struct ScriptedInput {
+    Input input;
+    int line = 0;
+};
+
 // The hash of everything a window shows: a window is redrawn when it changes.
 std::uint64_t appearance_hash(Form& form);
 
@@ -69,11 +99,18 @@ public:
     // the clock ends at `until`, as does the show's time, and the result is false.
     bool play_until(ManualClock& clock, Millis until, const std::function<bool()>& stop = {});
 
-    // Input, in pixels of a window's drawing area.
-    void pointer_moved(Form& form, int x, int y);
-    void pointer_left(Form& form);
-    void pressed(Form& form);
-    void released(Form& form, int x, int y);
+    // An input at its moment: every tick due by then runs first. Returns whether it reached the
+    // show (a handler ran). While a replay plays, the player's own inputs are ignored, but for a
+    // close, which ends the replay and the show.
+    bool input(const Input& in);
+    // A recorded show played again: each input is handed over at its moment, as the show's time
+    // reaches it (by step() or play_until()). An input that no longer reaches the show stops the
+    // replay: failed() then tells its line.
+    void replay(std::vector<ScriptedInput> script);
+    bool replaying() const { return replaying_; }
+    bool replay_done() const { return script_.empty(); }
+    std::optional<int> failed() const { return failed_; }
+
     // The window was uncovered, resized or moved: it is drawn whole again.
     void exposed(Form& form);
     // The backend closed the form's window.
@@ -105,6 +142,13 @@ private:
         double held_until = 0; // a redraw waits for a tick due at this moment
         bool pressed = false;
     };
+    bool apply(const Input& in);
+    void run_due(Millis t, std::optional<Millis> until, const std::function<bool()>& stop, bool& stopped);
+    bool takes_input(Form& form) const;
+    void pointer_moved(Form& form, int x, int y);
+    void pointer_left(Form& form);
+    void pressed(Form& form);
+    bool released(Form& form, int x, int y);
     void sync();
     void note_changes(Form& form, Window& w);
     void redraw(Form& form, Window& w, Millis now);
@@ -123,6 +167,11 @@ private:
     Tip hover_;
     Millis hover_since_ = 0;
     bool tip_shown_ = false;
+    bool hover_stale_ = false; // a click changed the show: what lies under the pointer is looked at again
+    // A replay: the inputs still to come, earliest first.
+    std::deque<ScriptedInput> script_;
+    bool replaying_ = false;
+    std::optional<int> failed_;
 };
 
 } // namespace tk

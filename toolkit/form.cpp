@@ -39,8 +39,7 @@ void Form::Unload()
 {
     if (!loaded_)
         return;
-    if (runtime_.observer())
-        runtime_.observer()->before_change();
+    runtime_.notify([](RuntimeObserver& o) { o.before_change(); });
     for (Timer* t : timers_)
         t->stop();
     loaded_ = false;

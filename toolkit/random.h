@@ -5,9 +5,13 @@
 
 namespace tk {
 
+// The seed of the tools' and the tests' shows (simulate, and the page asked for a fixed start): the
+// same clicks at the same moments make the same show.
+inline constexpr std::uint64_t kFixedSeed = 0x2545F4914F6CDD1DULL;
+
 class Random {
 public:
-    explicit Random(std::uint64_t state = 0x2545F4914F6CDD1DULL)
+    explicit Random(std::uint64_t state = kFixedSeed)
         : state_(state)
     {
     }

@@ -1,6 +1,8 @@
 #include "toolkit/runtime.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace tk {
 
@@ -105,32 +107,90 @@ Hit Runtime::hit_test(Form& form, int x, int y) const
     return finder.hit;
 }
 
-bool Runtime::click_at(Form& form, int x, int y)
+void Runtime::advance(Millis at)
 {
-    if (finished_ || !form.loaded() || !form.shown())
-        return false;
-    now_ = std::max(now_, clock_.now());
-    Hit hit = hit_test(form, x, y);
-    if (hit.control.empty() || !hit.enabled || !form.Enabled)
-        return false;
+#ifndef NDEBUG
+    if (at < now_) {
+        std::fprintf(stderr,
+            "ruvantia: an input at %lld ms came after the show reached %lld ms: its clock would go back\n",
+            static_cast<long long>(at), static_cast<long long>(now_));
+        std::abort();
+    }
+#endif
+    now_ = std::max(now_, at);
+}
+
+// Every input that reaches the show is told to the observers first, then handled as one handler.
+template <typename F> bool Runtime::dispatch_input(const Dispatched& input, F&& handler)
+{
     activity_ = true;
-    dispatch([&] { form.click(hit.control, hit.index); });
+    notify([&](RuntimeObserver& o) { o.dispatched(input); });
+    dispatch(handler);
     return true;
 }
 
-void Runtime::close(Form& form)
+bool Runtime::click_at(Form& form, int x, int y)
+{
+    if (finished_ || !form.loaded() || !form.shown() || !form.Enabled)
+        return false;
+    Hit hit = hit_test(form, x, y);
+    if (hit.control.empty() || !hit.enabled)
+        return false;
+    return dispatch_input(
+        {Dispatched::Kind::Click, &form, hit.control, hit.index, now_}, [&] { form.click(hit.control, hit.index); });
+}
+
+bool Runtime::choose(Form& form, std::string_view control, int index)
+{
+    if (finished_ || !form.loaded() || !form.shown() || !form.Enabled)
+        return false;
+    struct Finder final : ControlVisitor {
+        std::string_view control;
+        int index;
+        bool takes = false;
+        void visit(std::string_view name, int i, Label& c) override { found(name, i, c.Visible && c.Enabled); }
+        void visit(std::string_view name, int i, Picture& c) override { found(name, i, c.Visible && c.Enabled); }
+        void visit(std::string_view, int, Shape&) override { }
+        void visit(std::string_view, int, Line&) override { }
+        void found(std::string_view name, int i, bool takes_clicks)
+        {
+            if (name == control && i == index)
+                takes = takes_clicks;
+        }
+    } finder;
+    finder.control = control;
+    finder.index = index;
+    form.visit_controls(finder);
+    if (!finder.takes)
+        return false;
+    return dispatch_input({Dispatched::Kind::Click, &form, control, index, now_}, [&] { form.click(control, index); });
+}
+
+bool Runtime::close(Form& form)
 {
     if (finished_ || !form.loaded())
-        return;
-    now_ = std::max(now_, clock_.now());
-    activity_ = true;
-    dispatch([&] { form.close_requested(); });
+        return false;
+    return dispatch_input({Dispatched::Kind::Close, &form, {}, -1, now_}, [&] { form.close_requested(); });
+}
+
+bool Runtime::quit()
+{
+    if (finished_)
+        return false;
+    return dispatch_input({Dispatched::Kind::Quit, nullptr, {}, -1, now_}, [&] {
+        for (Form* f : forms_)
+            f->Unload();
+    });
+}
+
+void Runtime::remove_observer(RuntimeObserver* o)
+{
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), o), observers_.end());
 }
 
 void Runtime::after_handler()
 {
-    if (observer_)
-        observer_->handler_done();
+    notify([](RuntimeObserver& o) { o.handler_done(); });
     bool any = std::any_of(forms_.begin(), forms_.end(), [](const Form* f) { return f->loaded(); });
     if (!any)
         finished_ = true;
@@ -139,10 +199,10 @@ void Runtime::after_handler()
 void Runtime::form_loaded(Form& f)
 {
     activity_ = true;
-    if (observer_) {
-        observer_->before_change();
-        observer_->form_loaded(f);
-    }
+    notify([&](RuntimeObserver& o) {
+        o.before_change();
+        o.form_loaded(f);
+    });
 }
 
 void Runtime::form_shown(Form& f)
@@ -150,18 +210,17 @@ void Runtime::form_shown(Form& f)
     stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), &f), stacking_.end());
     stacking_.push_back(&f);
     activity_ = true;
-    if (observer_) {
-        observer_->before_change();
-        observer_->form_shown(f);
-    }
+    notify([&](RuntimeObserver& o) {
+        o.before_change();
+        o.form_shown(f);
+    });
 }
 
 void Runtime::form_unloaded(Form& f)
 {
     stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), &f), stacking_.end());
     activity_ = true;
-    if (observer_)
-        observer_->form_unloaded(f);
+    notify([&](RuntimeObserver& o) { o.form_unloaded(f); });
 }
 
 } // namespace tk

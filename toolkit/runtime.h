@@ -16,7 +16,18 @@
 
 namespace tk {
 
-// Told of everything that changes, for the tracing tools and the display.
+// An input the runtime handed to the show: a click on a control, a window closed from its title
+// bar, or the program asked to end. Reported once, at its moment, before its handler runs.
+struct Dispatched {
+    enum class Kind : std::uint8_t { Click, Close, Quit };
+    Kind kind = Kind::Click;
+    Form* form = nullptr; // none for Quit
+    std::string_view control;
+    int index = -1;
+    Millis at = 0;
+};
+
+// Told of everything that changes and every input dispatched: the tracer, the recorder, the tools.
 class RuntimeObserver {
 public:
     virtual ~RuntimeObserver() = default;
@@ -26,6 +37,7 @@ public:
     virtual void form_unloaded(Form&) { }
     virtual void timer_changed(Timer&, std::string_view property) { (void)property; }
     virtual void handler_done() { }
+    virtual void dispatched(const Dispatched&) { }
 };
 
 // What a point of a window hits: the topmost visible label or picture there.
@@ -44,11 +56,15 @@ public:
     Clock& clock() const { return clock_; }
     Random& random() const { return random_; }
 
-    // Re-seed the random source from the time of day.
-    void Randomize() { random_.Randomize(clock_.seconds_since_midnight()); }
+    // Re-seed the random source from the time of day, which follows the show's own moments.
+    void Randomize() { random_.Randomize(seconds_since_midnight()); }
+    int seconds_since_midnight() const { return static_cast<int>((clock_.start_of_day() + now_ / 1000) % 86400); }
 
-    // The time of the event being handled: a tick's due time, or the moment of a click.
+    // The time of the event being handled: a tick's due time, or the moment of an input. It never
+    // goes backwards.
     Millis now() const { return now_; }
+    // An input arrives at this moment (the driver has run every tick due by then).
+    void advance(Millis at);
 
     void add_form(Form& form) { forms_.push_back(&form); }
     const std::vector<Form*>& forms() const { return forms_; }
@@ -66,11 +82,17 @@ public:
     // firing every missed tick at once.
     void reanchor(Millis now, Millis tolerance);
 
-    // Input. A click at a point of a window, in twips; returns whether a handler ran.
+    // Input, at the moment now() (the driver's Driver::input is the way in). Each returns whether
+    // a handler ran. A click at a point of a window, in twips: the one hit test of a click.
     bool click_at(Form& form, int x, int y);
     Hit hit_test(Form& form, int x, int y) const;
+    // A control chosen directly (a key, a screen reader's button, a replayed click): it takes the
+    // click when a click on it would, that is when it and its window are shown and enabled.
+    bool choose(Form& form, std::string_view control, int index);
     // The player closes a window from its title bar.
-    void close(Form& form);
+    bool close(Form& form);
+    // The program is asked to end (interrupted, or a replay cut short): every window goes.
+    bool quit();
     // Run any piece of game code as one handler (start-up, tests).
     template <typename F> void dispatch(F&& f)
     {
@@ -93,8 +115,14 @@ public:
         return a;
     }
 
-    void set_observer(RuntimeObserver* o) { observer_ = o; }
-    RuntimeObserver* observer() const { return observer_; }
+    void add_observer(RuntimeObserver* o) { observers_.push_back(o); }
+    void remove_observer(RuntimeObserver* o);
+    // Tells every observer: notify([](RuntimeObserver& o) { o.handler_done(); }).
+    template <typename F> void notify(F&& f)
+    {
+        for (RuntimeObserver* o : observers_)
+            f(*o);
+    }
 
 private:
     friend class Timer;
@@ -105,10 +133,11 @@ private:
     void form_shown(Form&);
     void form_unloaded(Form&);
     std::uint64_t next_order() { return ++order_; }
+    template <typename F> bool dispatch_input(const Dispatched& input, F&& handler);
 
     Clock& clock_;
     Random& random_;
-    RuntimeObserver* observer_ = nullptr;
+    std::vector<RuntimeObserver*> observers_;
     std::vector<Form*> forms_;
     std::vector<Form*> stacking_;
     std::vector<Timer*> timers_; // every timer of every window

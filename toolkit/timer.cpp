@@ -35,8 +35,8 @@ void Timer::set_enabled(bool on)
 {
     Runtime& rt = owner_.runtime();
     bool changed = Enabled.on_ != on;
-    if (changed && rt.observer())
-        rt.observer()->before_change();
+    if (changed)
+        rt.notify([](RuntimeObserver& o) { o.before_change(); });
     Enabled.on_ = on;
     ++generation_;
     if (on) {
@@ -44,8 +44,8 @@ void Timer::set_enabled(bool on)
         order_ = rt.next_order();
     }
     rt.activity_ = true;
-    if (changed && rt.observer())
-        rt.observer()->timer_changed(*this, "Enabled");
+    if (changed)
+        rt.notify([this](RuntimeObserver& o) { o.timer_changed(*this, "Enabled"); });
 }
 
 void Timer::set_interval(int ms)
@@ -55,11 +55,11 @@ void Timer::set_interval(int ms)
         ms = 1;
     Runtime& rt = owner_.runtime();
     bool changed = Interval.ms_ != ms;
-    if (changed && rt.observer())
-        rt.observer()->before_change();
+    if (changed)
+        rt.notify([](RuntimeObserver& o) { o.before_change(); });
     Interval.ms_ = ms;
-    if (changed && rt.observer())
-        rt.observer()->timer_changed(*this, "Interval");
+    if (changed)
+        rt.notify([this](RuntimeObserver& o) { o.timer_changed(*this, "Interval"); });
 }
 
 void Timer::reset_to_design()

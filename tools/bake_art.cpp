@@ -1,9 +1,9 @@
 // Bakes the artwork at build time: rasterises every SVG at its own size and at twice that, packs
-// the pixels (toolkit/art_codec.h) and writes them as a C++ source file of byte arrays, with
-// the table toolkit/art.h describes. Needs no display.
+// the pixels (toolkit/sdl/art_codec.h) and writes them as a C++ source file of byte arrays, with
+// the table toolkit/sdl/art.h describes. Needs no display.
 //
 //   bake_art OUTPUT.cpp FILE.svg...
-#include "toolkit/art_codec.h"
+#include "toolkit/sdl/art_codec.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
@@ -125,7 +125,7 @@ int main(int argc, char** argv)
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << "// Baked from art/*.svg by tools/bake_art at build time: do not edit.\n"
-               "#include \"toolkit/art.h\"\n\nnamespace art {\n\n"
+               "#include \"toolkit/sdl/art.h\"\n\nnamespace art {\n\n"
             << arrays.str() << "const std::size_t kPackedSize = sizeof kPacked;\n\nconst Entry kEntries[] = {\n"
             << table.str() << "    {nullptr, {}},\n};\n\n} // namespace art\n";
         if (!out.flush()) {

@@ -23,6 +23,13 @@
 // that pack instead of the built-in ones; --bank prints the pack as the board shows it, and
 // --monkey plays it.
 //
+//   simulate --replay FILE [--pack PACK] [--trace] [STEP...]
+//
+// plays a recorded show (ruvantia --registra, or the page's download) in virtual time, from its
+// own time of day and seed: to its end, or along with the steps given (a snapshot at a moment).
+// A recording that does not fit this program and pack, or that stops making sense, is refused
+// with its line, and exit status 2.
+//
 // Exit status: 0 when every step ran, 1 when an until timed out, 2 on a malformed step.
 #include "tools/sim/commands.h"
 

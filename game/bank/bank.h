@@ -69,6 +69,7 @@ struct Reading {
     Pack pack;
     std::vector<Problem> problems;
     std::string how_read; // what the reader made of the file, when not plain UTF-8 text
+    std::string digest; // the SHA-256 of a pack file's bytes, once it was read
     bool ok() const { return problems.empty(); }
 };
 

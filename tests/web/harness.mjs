@@ -21,7 +21,17 @@ export const chromiumBin = process.env.CHROMIUM ?? '/usr/bin/chromium';
 // The board's blue, Form1's BackColor.
 export const BOARD_BLUE = '#000040';
 
-// Without what it needs a test says so and is counted as skipped (CTest: SKIP_RETURN_CODE 77).
+// The node these tests need, from package.json's engines (">=18"): an older one stops them at once,
+// with the reason, before any import that would fail less clearly.
+const engines = JSON.parse(fs.readFileSync(path.join(repo, 'tests/web/package.json'), 'utf8')).engines.node;
+const nodeMajor = Number(process.versions.node.split('.')[0]);
+if (nodeMajor < Number(/\d+/.exec(engines)[0])) {
+    console.error(`FAIL: these tests need node ${engines} (package.json's engines); this is node ${process.versions.node}`);
+    process.exit(1);
+}
+
+// Without what it needs a test says what is missing and fails: a browser test that cannot run
+// must not pass for one that did (ctest -LE web leaves them out on purpose).
 export async function needs({ page = true, simulate = false } = {}) {
     const missing = [];
     if (page && !fs.existsSync(path.join(site, 'index.html')))
@@ -32,12 +42,12 @@ export async function needs({ page = true, simulate = false } = {}) {
         missing.push(chromiumBin);
     try {
         await import('playwright-core');
-    } catch {
-        missing.push('playwright-core (npm ci --prefix tests/web --no-audit --no-fund)');
+    } catch (e) {
+        missing.push(`playwright-core (npm ci --prefix tests/web --no-audit --no-fund): ${e.message}`);
     }
     if (missing.length) {
-        console.log(`skipped, missing: ${missing.join('; ')}`);
-        process.exit(77);
+        console.error(`FAIL: missing ${missing.join('; ')}`);
+        process.exit(1);
     }
 }
 

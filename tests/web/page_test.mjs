@@ -4,6 +4,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import test from 'node:test';
+import zlib from 'node:zlib';
 import {
     click, inputs, launch, lineTime, needs, open, sameTrace, simulate, site, steps, tempDir, trace, waitLine,
 } from './harness.mjs';
@@ -24,6 +25,59 @@ test('the page loads with no error and no failed request', { timeout: 60000 }, a
         assert.deepEqual(s.problems, []);
     } finally {
         await s.close();
+    }
+});
+
+// A click that the page takes late, after a tick fell due, runs after that tick and at its own
+// moment: the show is the one simulate plays from the same click at the same moment.
+test('a click held up behind a due tick runs after it', { timeout: 60000 }, async () => {
+    const s = await open(browser, '?start=12:00:00');
+    try {
+        await waitLine(s.page, /^800 Form1\.Label4\.Caption/, 0, 20000);
+        // The page is busy across the next blink, due at 1600; the click waits behind it.
+        const busy = s.page.evaluate(() => {
+            const until = performance.now() + 1200;
+            while (performance.now() < until);
+        });
+        await click(s.page, 'Form1.Image1');
+        await busy;
+        const [clicked] = await inputs(s.page);
+        const at = lineTime(clicked);
+        assert.ok(at > 1600, clicked);
+        const lines = await trace(s.page);
+        const upTo = lines.filter((l) => lineTime(l) <= at);
+        assert.ok(upTo.some((l) => /^1600 Form1\.Label4\.Caption/.test(l)), 'the blink due before the click');
+        sameTrace(upTo, simulate(['--start', '12:00:00', '--trace', ...steps([clicked], at)]).split('\n')
+            .filter((l) => l && lineTime(l) <= at), 'the late click');
+    } finally {
+        await s.close();
+    }
+});
+
+// A replay link whose recording was edited by hand, or is not one at all, gets its reason and no
+// show.
+test('a replay link that does not hold together opens no show', { timeout: 60000 }, async () => {
+    const base64url = (text) => zlib.deflateRawSync(Buffer.from(text)).toString('base64url');
+    const header = (pack) => `ruvantia-puntata 1 gioco 1.0.0 domande ${pack} inizio 12:00:00 seme 2545f4914f6cdd1d\n`;
+    const good = `${header('built-in')}900 click Form1.Image1\n5000 quit\n5000 end\n`;
+    const cases = [
+        [`${header('built-in')}300 click Form1.Label6(1)\n900 click Form1.Image1\n5000 quit\n5000 end\n`, /riga 2: a questo punto/],
+        [good.replace('Form1.Image1', 'Form1.Image9'), /riga 2: "Form1\.Image9" non è un controllo/],
+        [good.replace('built-in', `sha256:${'ab'.repeat(32)}`), /riga 1: la puntata è stata giocata con un pacchetto/],
+    ];
+    const links = [...cases.map(([text, says]) => [base64url(text), says]),
+        ['non*una*puntata', /collegamento è rovinato/], [base64url('garbage \u0000 bytes'), /riga 1: non è/]];
+    for (const [code, says] of links) {
+        const s = await open(browser, `?prova#puntata=${code}`);
+        try {
+            const problemi = s.page.locator('pre#problemi');
+            await problemi.waitFor({ timeout: 20000 });
+            assert.match(await problemi.textContent(), says);
+            assert.equal(await s.page.locator('section.window[data-form]').count(), 0);
+            assert.deepEqual(s.problems, []);
+        } finally {
+            await s.close();
+        }
     }
 });
 

@@ -1,10 +1,14 @@
 // Three whole shows played in the browser with the mouse, from the logo to the goodbye screen:
 // each one's trace must be the trace simulate makes of the same clicks at the same virtual times.
+// The last one is downloaded as a recording, which simulate replays to the same trace, and its
+// link replays it in a page of its own, to the same trace and the same end.
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import test from 'node:test';
 import {
-    click, closeButton, inputs, launch, letter, lineTime, needs, open, sameTrace, simulatedTrace, trace,
-    waitLine,
+    click, closeButton, inputs, launch, letter, lineTime, needs, open, sameTrace, simulate, simulatedTrace,
+    tempDir, trace, waitLine,
 } from './harness.mjs';
 
 await needs({ simulate: true });
@@ -29,8 +33,9 @@ async function answer(page, start, at, which) {
 const nextQuestion = (page, from) => waitLine(page, / Form1\.Timer6\.Enabled true$/, from);
 
 // Plays SCRIPT on a page of its own starting at START, waits for the goodbye screen to close, and
-// lays the trace beside simulate's.
-async function show(browser, start, script) {
+// lays the trace beside simulate's. With keep, also the recording the end offers, downloaded, and
+// the address of the link that replays it.
+async function show(browser, start, script, keep = false) {
     const s = await open(browser, `?start=${start}`);
     try {
         await script(s.page, start);
@@ -40,7 +45,14 @@ async function show(browser, start, script) {
         const actions = await inputs(s.page);
         assert.deepEqual(s.problems, []);
         sameTrace(lines, simulatedTrace(start, actions, lineTime(lines.at(-1))), `show from ${start}`);
-        return { lines, actions };
+        if (!keep)
+            return { lines, actions };
+        const [download] = await Promise.all([s.page.waitForEvent('download'), s.page.locator('#scarica').click()]);
+        const file = path.join(tempDir('puntata'), download.suggestedFilename());
+        await download.saveAs(file);
+        const rivedi = s.page.locator('#rivedi');
+        await s.page.waitForFunction(() => document.getElementById('rivedi').href.includes('#puntata='));
+        return { lines, actions, file, link: new URL(await rivedi.getAttribute('href')) };
     } finally {
         await s.close();
     }
@@ -63,7 +75,7 @@ test('three shows played with the mouse trace as simulate does', { concurrency: 
             await click(page, 'Form2.Label2');
         })),
         t.test('all three lifelines, their windows closed from the title bar', async () => {
-            const { actions } = await show(browser, '21:45:30', async (page, start) => {
+            const { lines, actions, file, link } = await show(browser, '21:45:30', async (page, start) => {
                 let at = await toFirstQuestion(page);
                 await click(page, 'Form1.Image2');
                 at = await waitLine(page, / Form1\.Timer13\.Enabled false$/, at);
@@ -76,9 +88,21 @@ test('three shows played with the mouse trace as simulate does', { concurrency: 
                 await closeButton(page, 'Form5').click();
                 at = await waitLine(page, / Form5 unload$/, at);
                 await answer(page, start, at, 'wrong');
-            });
+            }, true);
             assert.deepEqual(actions.map((a) => a.slice(a.indexOf(' ') + 1)).filter((a) => a.startsWith('close')),
                 ['close Form4', 'close Form5']);
+            // The downloaded recording, in virtual time.
+            sameTrace(simulate(['--replay', file, '--trace']).split('\n').filter((l) => l), lines, 'the recording');
+            fs.rmSync(path.dirname(file), { recursive: true });
+            // The link, in a page of its own: the show plays itself to the very same end.
+            const replayed = await open(browser, link.search + link.hash);
+            try {
+                await replayed.page.waitForFunction(() => window.ruvantia?.ended(), null, { timeout: 240000, polling: 200 });
+                sameTrace(await trace(replayed.page), lines, 'the link');
+                assert.deepEqual(replayed.problems, []);
+            } finally {
+                await replayed.close();
+            }
         }),
     ]);
 });

@@ -1,6 +1,6 @@
 #include "toolkit/sdl/backend.h"
 
-#include "toolkit/art.h"
+#include "toolkit/sdl/art.h"
 #include "toolkit/sdl/x11_dialog.h"
 #include "toolkit/sdl/x11_errors.h"
 #include "toolkit/visitor.h"
@@ -297,42 +297,48 @@ Form* Backend::form_of(Uint32 id)
     return nullptr;
 }
 
+// SDL's events, each at the moment it is taken, as the driver's inputs.
 void Backend::handle(const SDL_Event& e)
 {
+    Input in {Input::Kind::Move, clock_.now()};
     switch (e.type) {
     case SDL_QUIT:
         // Interrupted or asked to terminate: the show closes cleanly.
-        quit_ = true;
+        in.kind = Input::Kind::Quit;
         break;
     case SDL_WINDOWEVENT:
-        if (Form* form = form_of(e.window.windowID)) {
-            if (e.window.event == SDL_WINDOWEVENT_CLOSE)
-                runtime_.close(*form);
-            else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED && !form->design().owner.empty())
-                // A dialog hidden away on its own would leave the board waiting for it with no
-                // way back: it stays up while its owner does.
-                bring_back(windows_.at(form).window);
-            else if (e.window.event == SDL_WINDOWEVENT_LEAVE)
-                driver_.pointer_left(*form);
-            else
-                driver_.exposed(*form);
+        in.form = form_of(e.window.windowID);
+        if (!in.form)
+            return;
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+            in.kind = Input::Kind::Close;
+        } else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED && !in.form->design().owner.empty()) {
+            // A dialog hidden away on its own would leave the board waiting for it with no
+            // way back: it stays up while its owner does.
+            bring_back(windows_.at(in.form).window);
+            return;
+        } else if (e.window.event == SDL_WINDOWEVENT_LEAVE) {
+            in.kind = Input::Kind::Leave;
+        } else {
+            driver_.exposed(*in.form);
+            return;
         }
         break;
     case SDL_MOUSEMOTION:
-        if (Form* form = form_of(e.motion.windowID))
-            driver_.pointer_moved(*form, e.motion.x, e.motion.y);
+        in = {Input::Kind::Move, in.at, form_of(e.motion.windowID), e.motion.x, e.motion.y};
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (Form* form = form_of(e.button.windowID); form && e.button.button == SDL_BUTTON_LEFT)
-            driver_.pressed(*form);
-        break;
     case SDL_MOUSEBUTTONUP:
-        if (Form* form = form_of(e.button.windowID); form && e.button.button == SDL_BUTTON_LEFT)
-            driver_.released(*form, e.button.x, e.button.y);
+        if (e.button.button != SDL_BUTTON_LEFT)
+            return;
+        in = {e.type == SDL_MOUSEBUTTONDOWN ? Input::Kind::Press : Input::Kind::Release, in.at,
+            form_of(e.button.windowID), e.button.x, e.button.y};
         break;
     default:
-        break;
+        return;
     }
+    if (in.form || in.kind == Input::Kind::Quit)
+        driver_.input(in);
 }
 
 int Backend::run()
@@ -397,12 +403,6 @@ bool Backend::run_until(const std::function<bool()>& stop, std::optional<Millis>
         while (got) {
             handle(e);
             got = SDL_PollEvent(&e) == 1;
-        }
-        if (quit_) {
-            runtime_.dispatch([this] {
-                for (Form* f : runtime_.forms())
-                    f->Unload();
-            });
         }
     }
     return false;

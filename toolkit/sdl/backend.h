@@ -29,6 +29,10 @@ public:
 
     // Runs the show until no window is left. Returns the process exit status.
     int run();
+    // An input from elsewhere than the windows (the real-time tools' steps), as SDL's own go in.
+    bool input(const Input& in) { return driver_.input(in); }
+    // Plays a recorded show instead of taking the player's clicks (the driver's replay).
+    void replay(std::vector<ScriptedInput> script) { driver_.replay(std::move(script)); }
     // The same loop for the real-time tools: it also returns, with true, as soon as stop() holds
     // after a tick, or once the clock has reached `until` and every tick due by then has run.
     // Returns false once no window is left.
@@ -71,7 +75,6 @@ private:
     SDL_Cursor* hand_ = nullptr;
     SDL_Cursor* arrow_ = nullptr;
     SDL_Surface* icon_ = nullptr;
-    bool quit_ = false;
     Sent sent_;
     std::optional<X11Wait> x11_; // the display's connection, when it is X11
 };

@@ -1,6 +1,6 @@
 #include "toolkit/sdl/painter.h"
 
-#include "toolkit/art.h"
+#include "toolkit/sdl/art.h"
 
 #include <algorithm>
 #include <cmath>

@@ -58,18 +58,25 @@ Backend::Backend(Runtime& runtime, PageClock& clock, FontTable& fonts)
     , fonts_(fonts)
     , driver_(runtime, clock, this)
     , painter_(fonts)
-    , tracer_(runtime, [this](std::string_view line) {
+{
+}
+
+void Backend::keep_trace()
+{
+    if (tracer_)
+        return;
+    tracer_ = std::make_unique<Tracer>(runtime_, [this](std::string_view line) {
         // Each line with how long after its moment it was made: the page's timing, for the bench.
         lines_.emplace_back(line);
         lateness_.push_back(clock_.now_exact() - static_cast<double>(runtime_.now()));
-    })
-{
-    runtime_.set_observer(&tracer_);
+    });
+    runtime_.add_observer(tracer_.get());
 }
 
 Backend::~Backend()
 {
-    runtime_.set_observer(nullptr);
+    if (tracer_)
+        runtime_.remove_observer(tracer_.get());
     for (auto& [form, panel] : panels_)
         page_close(text_of(form->name()).c_str());
 }
@@ -85,7 +92,8 @@ void Backend::after_input()
 {
     if (runtime_.finished() && !end_told_) {
         end_told_ = true;
-        tracer_.end();
+        if (tracer_)
+            tracer_->end();
         for (auto it = panels_.begin(); it != panels_.end(); it = panels_.erase(it))
             page_close(text_of(it->first->name()).c_str());
         page_ended();
@@ -98,15 +106,6 @@ Form* Backend::shown_form(std::string_view name)
     return f && panels_.count(f) ? f : nullptr;
 }
 
-// A dialog keeps the window it belongs to from taking clicks while it is up, as on the desktop.
-bool Backend::covered_by_dialog(Form& form) const
-{
-    for (auto& [other, panel] : panels_)
-        if (other != &form && other->design().owner == form.name())
-            return true;
-    return false;
-}
-
 void Backend::pointer(std::string_view name, PointerKind kind, double x, double y)
 {
     Form* form = shown_form(name);
@@ -117,59 +116,18 @@ void Backend::pointer(std::string_view name, PointerKind kind, double x, double 
     // From CSS pixels of the canvas to its own pixels.
     int px = static_cast<int>(std::floor(x * out.w / std::max(1, panel.client.w)));
     int py = static_cast<int>(std::floor(y * out.h / std::max(1, panel.client.h)));
-    if (kind == PointerKind::Leave) {
-        driver_.pointer_left(*form);
-        return;
-    }
-    if (covered_by_dialog(*form)) {
-        driver_.pointer_left(*form);
-        return;
-    }
-    if (kind == PointerKind::Move) {
-        driver_.pointer_moved(*form, px, py);
-        return;
-    }
-    if (kind == PointerKind::Press) {
-        driver_.pointer_moved(*form, px, py);
-        driver_.pressed(*form);
-        return;
-    }
-    // A click falls at one moment: what was due by then runs first, then the click, as in
-    // virtual time.
-    Millis at = clock_.now();
-    clock_.hold(at);
-    driver_.step();
-    if (!runtime_.finished() && shown_form(name)) {
-        if (std::optional<Viewport> view = driver_.viewport(*form)) {
-            int tx = view->twips_x(px), ty = view->twips_y(py);
-            Hit hit = runtime_.hit_test(*form, tx, ty);
-            if (on_client(form->design(), tx, ty) && !hit.control.empty()) {
-                std::string ref = std::to_string(at) + " click " + text_of(form->name()) + "." + text_of(hit.control);
-                if (hit.index >= 0)
-                    ref += "(" + std::to_string(hit.index) + ")";
-                inputs_.push_back(std::move(ref));
-            }
-        }
-        driver_.released(*form, px, py);
-    }
-    clock_.release();
+    static constexpr Input::Kind kKinds[]
+        = {Input::Kind::Move, Input::Kind::Press, Input::Kind::Release, Input::Kind::Leave};
+    driver_.input({kKinds[static_cast<int>(kind) & 3], clock_.now(), form, px, py});
     after_input();
 }
 
 void Backend::close(std::string_view name)
 {
-    Form* form = shown_form(name);
-    if (!form || runtime_.finished())
-        return;
-    Millis at = clock_.now();
-    clock_.hold(at);
-    driver_.step();
-    if (!runtime_.finished() && shown_form(name)) {
-        inputs_.push_back(std::to_string(at) + " close " + text_of(name));
-        runtime_.close(*form);
+    if (Form* form = shown_form(name)) {
+        driver_.input({Input::Kind::Close, clock_.now(), form});
+        after_input();
     }
-    clock_.release();
-    after_input();
 }
 
 void Backend::resume()

@@ -1,13 +1,13 @@
 // The page's windows: one panel with a title bar and a canvas for every shown form, the
-// browser's pointer turned into the driver's, and one step of the show each time the page wakes.
-// The page's script (page/ruvantia.js) owns the elements; this decides what they show.
+// browser's pointer turned into the driver's inputs, and one step of the show each time the page
+// wakes. The page's script (page/ruvantia.js) owns the elements; this decides what they show.
 #pragma once
 
 #include "toolkit/driver.h"
-#include "toolkit/font_table.h"
 #include "toolkit/paint.h"
 #include "toolkit/runtime.h"
 #include "toolkit/tracer.h"
+#include "toolkit/web/font_table.h"
 #include "toolkit/web/page_clock.h"
 
 #include <map>
@@ -32,10 +32,13 @@ public:
     // Runs what is due and redraws what changed. Returns when to wake next (the clock's ms), or a
     // negative number when only the player can move the show on.
     double step();
-    // The pointer at CSS pixel (x, y) of a form's canvas.
+    // The pointer at CSS pixel (x, y) of a form's canvas, now.
     void pointer(std::string_view form, PointerKind kind, double x, double y);
-    // The close button of a form's title bar.
+    // The close button of a form's title bar, now.
     void close(std::string_view form);
+    // Plays a recorded show instead of taking the player's clicks.
+    void replay(std::vector<ScriptedInput> script) { driver_.replay(std::move(script)); }
+    bool replaying() const { return driver_.replaying(); }
     // The page's size in CSS pixels, its pixel density, and the height of a title bar.
     void resize(double width, double height, double density, double bar);
     // The tab is shown again after the browser held its timers back: the show goes on from now at
@@ -46,11 +49,11 @@ public:
 
     // For the tests: a control of a shown window in CSS pixels of the page ("x,y,w,h"), or "".
     std::string rect(std::string_view form, std::string_view control, int index);
-    // The trace so far, one line per change; and each line's lateness (ms after it was due).
+    // For the tests and the bench, only when asked for: the trace, one line per change, and each
+    // line's lateness (ms after it was due). A normal page keeps neither.
+    void keep_trace();
     const std::vector<std::string>& trace() const { return lines_; }
     const std::vector<double>& lateness() const { return lateness_; }
-    // The player's actions as simulate steps, each with its moment: "14250 click Form1.Label6(2)".
-    const std::vector<std::string>& inputs() const { return inputs_; }
     bool ended() const { return runtime_.finished(); }
 
     // Display.
@@ -72,7 +75,6 @@ private:
     void picture(std::string_view source, const PixelRect& at, const PixelRect& region) override;
 
     Form* shown_form(std::string_view name);
-    bool covered_by_dialog(Form& form) const;
     void place(Form& form);
     void after_input();
     PixelRect backing(const Panel& p) const;
@@ -87,10 +89,9 @@ private:
     double scale_ = 1.0; // CSS pixels per pixel of a window at scale 1
     double density_ = 1.0; // device pixels per CSS pixel
     double width_ = 0, height_ = 0, bar_ = 24;
-    Tracer tracer_;
+    std::unique_ptr<Tracer> tracer_;
     std::vector<std::string> lines_;
     std::vector<double> lateness_;
-    std::vector<std::string> inputs_;
     bool end_told_ = false;
 };
 

@@ -20,25 +20,18 @@ EM_JS(int, local_seconds, (), {
 
 PageClock::PageClock(std::optional<int> start_seconds)
     : origin_(emscripten_get_now())
-    , start_(start_seconds)
+    , start_of_day_(start_seconds ? *start_seconds : local_seconds())
 {
 }
 
 double PageClock::now_exact() const
 {
-    return held_ ? static_cast<double>(*held_) : emscripten_get_now() - origin_;
+    return emscripten_get_now() - origin_;
 }
 
 Millis PageClock::now() const
 {
-    return held_ ? *held_ : static_cast<Millis>(std::floor(emscripten_get_now() - origin_));
-}
-
-int PageClock::seconds_since_midnight() const
-{
-    if (start_)
-        return static_cast<int>((*start_ + now() / 1000) % 86400);
-    return local_seconds();
+    return static_cast<Millis>(std::floor(now_exact()));
 }
 
 } // namespace tk::web

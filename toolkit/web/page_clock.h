@@ -1,7 +1,6 @@
-// The page's clock: the browser's monotonic milliseconds for the timers, and the time of day that
-// seeds the show's chance. A test page starts at a fixed time of day, as simulate --start does.
-// While the page hands the show a click, the clock holds still, so that the click and the ticks
-// run before it share one moment, as they do in virtual time.
+// The page's clock: the browser's monotonic milliseconds for the timers, and the time of day at the
+// page's start, which seeds the show's chance. A test page starts at a fixed time of day, as
+// simulate --start does, and so does a replayed show.
 #pragma once
 
 #include "toolkit/clock.h"
@@ -17,15 +16,11 @@ public:
 
     Millis now() const override;
     double now_exact() const override;
-    int seconds_since_midnight() const override;
-
-    void hold(Millis at) { held_ = at; }
-    void release() { held_.reset(); }
+    int start_of_day() const override { return start_of_day_; }
 
 private:
     double origin_;
-    std::optional<int> start_;
-    std::optional<Millis> held_;
+    int start_of_day_;
 };
 
 } // namespace tk::web

@@ -1,6 +1,7 @@
 #include "tools/sim/commands.h"
 
 #include "game/bank/bank.h"
+#include "game/replay.h"
 #include "toolkit/sdl/fonts.h"
 #include "toolkit/sdl/snapshot.h"
 #include "tools/sim/monkey.h"
@@ -9,6 +10,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -157,6 +159,8 @@ int run_command_line(const std::vector<std::string>& args)
     long long seed = 1;
     bool list = false;
     std::optional<bank::Pack> pack;
+    std::string pack_id(replay::kBuiltIn);
+    std::optional<std::string> recording_file, record_file;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         if (args[i] == "--bank") {
@@ -174,6 +178,19 @@ int run_command_line(const std::vector<std::string>& args)
                 return kMalformed;
             }
             pack = std::move(r.pack);
+            pack_id = "sha256:" + r.digest;
+        } else if (args[i] == "--replay") {
+            if (i + 1 >= args.size()) {
+                std::fprintf(stderr, "simulate: --replay needs a recorded show\n");
+                return kMalformed;
+            }
+            recording_file = args[++i];
+        } else if (args[i] == "--record") {
+            if (i + 1 >= args.size()) {
+                std::fprintf(stderr, "simulate: --record needs a file to write the show to\n");
+                return kMalformed;
+            }
+            record_file = args[++i];
         } else if (args[i] == "--monkey" || args[i] == "--seed" || args[i] == "--server-pid") {
             auto n = i + 1 < args.size() ? number(args[i + 1]) : std::nullopt;
             if (!n) {
@@ -194,7 +211,7 @@ int run_command_line(const std::vector<std::string>& args)
         } else if (args[i] == "--timings") {
             timings = true;
         } else if (args[i] == "--start") {
-            auto t = i + 1 < args.size() ? parse_time_of_day(args[i + 1]) : std::nullopt;
+            auto t = i + 1 < args.size() ? tk::parse_time_of_day(args[i + 1]) : std::nullopt;
             if (!t) {
                 std::fprintf(stderr, "simulate: --start needs a time of day as HH:MM:SS\n");
                 return kMalformed;
@@ -202,15 +219,17 @@ int run_command_line(const std::vector<std::string>& args)
             start = *t;
             ++i;
         } else if (args[i] == "--help" || args[i] == "-h") {
-            std::printf(
-                "usage: simulate [--start HH:MM:SS] [--trace] STEP...\n"
-                "       simulate --real-time [--timings [--server-pid PID]] [--start HH:MM:SS] [--trace] STEP...\n"
-                "       simulate --monkey GAMES [--seed N]\n"
-                "       simulate --bank\n"
-                "--pack FILE, anywhere before the steps, plays with the questions of that pack\n"
-                "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
-                "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
-                "       \"snapshot FORM FILE.png\", \"close FORM\", \"dump\", \"answer right|wrong\"\n");
+            std::printf("usage: simulate [--start HH:MM:SS] [--trace] STEP...\n"
+                        "       simulate --real-time [--timings [--server-pid PID]] [--record FILE] [--start HH:MM:SS] "
+                        "[--trace]"
+                        " STEP...\n"
+                        "       simulate --monkey GAMES [--seed N]\n"
+                        "       simulate --bank\n"
+                        "       simulate --replay FILE [--pack PACK] [--trace] [STEP...]\n"
+                        "--pack FILE, anywhere before the steps, plays with the questions of that pack\n"
+                        "steps: \"wait MS\", \"click FORM.CONTROL[(I)]\", "
+                        "\"until FORM.CONTROL[(I)].PROPERTY=VALUE [MS]\",\n"
+                        "       \"snapshot FORM FILE.png\", \"close FORM\", \"dump\", \"answer right|wrong\"\n");
             return kOk;
         } else {
             break;
@@ -231,8 +250,39 @@ int run_command_line(const std::vector<std::string>& args)
         RealTime r(start, trace ? &std::cout : nullptr, timings, static_cast<int>(server_pid), questions);
         if (!r.ok())
             return kMalformed;
+        if (record_file)
+            r.record(pack_id);
         int status = steps_on(r, args, i);
         std::cout.flush();
+        if (record_file) {
+            std::optional<tk::Recording> done = r.end_recording();
+            std::ofstream out(*record_file, std::ios::binary);
+            if (!done || !(out << tk::write_recording(*done)).flush()) {
+                std::fprintf(stderr, "simulate: %s: the show could not be written down\n", record_file->c_str());
+                return kMalformed;
+            }
+        }
+        return status;
+    }
+    if (recording_file) {
+        // A recorded show, in virtual time: to its end, or through the steps given after it.
+        replay::Loaded loaded = replay::load(*recording_file, pack_id);
+        if (loaded.problem) {
+            std::fputs(replay::report("simulate", *recording_file, *loaded.problem).c_str(), stderr);
+            return kMalformed;
+        }
+        const tk::RecordingHeader& h = loaded.recording.header;
+        Simulation s(h.start, trace ? &std::cout : nullptr, nullptr, questions, h.seed);
+        std::optional<tk::RecordingProblem> problem
+            = i < args.size() ? s.replay(loaded.recording) : s.play_recording(loaded.recording);
+        int status = problem ? kMalformed : run_steps(s, args, i);
+        std::cout.flush();
+        if (!problem && s.driver().failed())
+            problem = replay::no_effect(*s.driver().failed());
+        if (problem) {
+            std::fputs(replay::report("simulate", *recording_file, *problem).c_str(), stderr);
+            return kMalformed;
+        }
         return status;
     }
     Simulation s(start, trace ? &std::cout : nullptr, nullptr, questions);

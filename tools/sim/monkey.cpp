@@ -1,16 +1,13 @@
 #include "tools/sim/monkey.h"
 
 #include "game/bank/bank.h"
-#include "toolkit/inspect.h"
 #include "toolkit/visitor.h"
 
 #include <algorithm>
 #include <array>
-#include <csignal>
 #include <cstdio>
 #include <set>
 #include <sstream>
-#include <unistd.h>
 
 namespace sim {
 
@@ -179,19 +176,33 @@ std::string time_of_day(int seconds)
 // The game being played, for the last words of a program that a broken index stops.
 const Monkey* g_playing = nullptr;
 
-void on_abort(int)
+// Said by the index check before it stops the program.
+void say_replay()
 {
     if (g_playing) {
         std::string text
             = "simulate: violation: the game stopped the program (see the line above)\n" + g_playing->replay();
-        ssize_t ignored = write(STDERR_FILENO, text.data(), text.size());
-        (void)ignored;
+        std::fputs(text.c_str(), stderr);
     }
-    std::signal(SIGABRT, SIG_DFL);
-    std::raise(SIGABRT);
 }
 
 } // namespace
+
+class Monkey::Listener final : public tk::RuntimeObserver {
+public:
+    explicit Listener(std::optional<Landed>& landed)
+        : landed_(landed)
+    {
+    }
+    void dispatched(const tk::Dispatched& d) override
+    {
+        if (d.kind == tk::Dispatched::Kind::Click)
+            landed_ = Landed {std::string(d.control), d.index};
+    }
+
+private:
+    std::optional<Landed>& landed_;
+};
 
 // How a player plays: how much he knows, how blindly he clicks, how readily he leaves.
 struct Monkey::Style {
@@ -223,6 +234,8 @@ Monkey::Monkey(std::uint64_t seed, const bank::Pack& pack)
         style_->walk = 0.03 * static_cast<double>(splitmix(rng_) >> 11) * 0x1.0p-53;
     }
     sim_ = std::make_unique<Simulation>(start_, nullptr, nullptr, pack);
+    listener_ = std::make_unique<Listener>(landed_);
+    sim_->runtime().add_observer(listener_.get());
 }
 
 Monkey::~Monkey()
@@ -264,11 +277,7 @@ std::string Monkey::replay() const
 
 void Monkey::play()
 {
-    static bool installed = [] {
-        std::signal(SIGABRT, on_abort);
-        return true;
-    }();
-    (void)installed;
+    tk::last_words = say_replay;
     g_playing = this;
     check();
     while (!violation_ && !sim_->ended()) {
@@ -379,22 +388,15 @@ void Monkey::click(const std::string& form_name, const std::string& control, int
 {
     steps_.push_back("click " + form_name + "." + control + (index >= 0 ? "(" + std::to_string(index) + ")" : ""));
     Game& g = sim_->game();
-    tk::Form* form = sim_->runtime().form(form_name);
-    // Which control the click lands on, and whether it takes it, as the runtime will decide.
-    tk::Hit hit;
-    bool takes = false;
-    if (form && form->loaded() && form->shown()) {
-        if (auto rect = tk::control_rect(*form, control, index)) {
-            hit = sim_->runtime().hit_test(*form, rect->x + rect->w / 2, rect->y + rect->h / 2);
-            takes = !hit.control.empty() && hit.enabled && form->Enabled;
-        }
-    }
-    std::string landed(hit.control);
-    int landed_index = hit.index;
     // The player's own view of his answer, before the verdict.
     std::optional<int> right = right_position();
     bool final_answer_open = g.Form6.loaded();
+    // Whether the click reached the control, as the runtime tells everyone who listens.
+    landed_.reset();
     sim_->click(form_name, control, index);
+    bool takes = landed_.has_value();
+    const std::string landed = takes ? landed_->control : "";
+    int landed_index = takes ? landed_->index : -1;
     if (takes) {
         if (form_name == "Form1" && landed == "Label6" && !final_answer_open && g.Form6.loaded()) {
             marked_ = landed_index;

@@ -2,7 +2,7 @@
 // click, close and tick, that the show keeps its promises.
 //
 // It clicks any label or picture of any loaded window (enabled or not, hidden or covered: the
-// click lands on whatever lies on top there), closes windows from their title bars, and waits
+// click reaches it only where a real one would), closes windows from their title bars, and waits
 // from 0 ms to a minute, now and then much longer, always acting again within the hour. What it
 // checks:
 //   - the game ends, and the time the show spends running on its own (not waiting for the
@@ -86,11 +86,20 @@ private:
     std::optional<int> right_position();
     std::string expected_sum_message() const;
 
+    // The clicks the runtime lets through to a control, as it tells whoever listens.
+    struct Landed {
+        std::string control;
+        int index = -1;
+    };
+    class Listener;
+
     std::uint64_t seed_;
     std::uint64_t rng_;
     int start_ = 0;
     std::unique_ptr<Style> style_;
     std::unique_ptr<Simulation> sim_;
+    std::unique_ptr<Listener> listener_;
+    std::optional<Landed> landed_;
     std::vector<std::string> steps_;
     std::optional<std::string> violation_;
 

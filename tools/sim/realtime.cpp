@@ -1,5 +1,7 @@
 #include "tools/sim/realtime.h"
 
+#include "game/replay.h"
+
 #include "toolkit/inspect.h"
 #include "toolkit/tracer.h"
 
@@ -117,27 +119,20 @@ private:
     double now_ = 0;
 };
 
-int RealTime::StepClock::seconds_since_midnight() const
-{
-    tk::Millis t = runtime_ ? runtime_->now() : now();
-    return static_cast<int>((start_ + t / 1000) % 86400);
-}
-
 RealTime::RealTime(int start_seconds, std::ostream* trace, bool timings, int server_pid, const bank::Pack& pack)
-    : clock_(real_, start_seconds)
-    , game_(std::make_unique<Game>(clock_, random_, pack))
+    : real_(start_seconds)
+    , game_(std::make_unique<Game>(real_, random_, pack))
     , timings_(timings)
     , server_pid_(server_pid)
 {
-    clock_.runtime_ = &game_->runtime;
     backend_ = tk::sdl::Backend::create(game_->runtime, real_);
     if (!backend_)
         return;
     // The show's time starts now that the display is open, as its first line is due at 0.
-    real_ = tk::sdl::SystemClock();
+    real_ = tk::sdl::SystemClock(start_seconds);
     if (trace) {
         stamps_ = std::make_unique<Stamps>(game_->runtime, real_, *trace);
-        game_->runtime.set_observer(stamps_.get());
+        game_->runtime.add_observer(stamps_.get());
     }
     game_->start();
     check_end();
@@ -145,10 +140,32 @@ RealTime::RealTime(int start_seconds, std::ostream* trace, bool timings, int ser
 
 RealTime::~RealTime()
 {
-    game_->runtime.set_observer(nullptr);
+    if (stamps_)
+        game_->runtime.remove_observer(stamps_.get());
+    if (recorder_)
+        game_->runtime.remove_observer(recorder_.get());
     backend_.reset();
     if (timings_)
         std::fprintf(stderr, "peak resident memory %ld kB\n", peak_resident_kb());
+}
+
+void RealTime::record(std::string_view pack_id)
+{
+    recorder_
+        = std::make_unique<tk::Recorder>(game_->runtime, replay::header(pack_id, real_.start_of_day(), tk::kFixedSeed));
+    game_->runtime.add_observer(recorder_.get());
+}
+
+std::optional<tk::Recording> RealTime::end_recording()
+{
+    if (!recorder_)
+        return std::nullopt;
+    // The show stops here, as when its player closes the board: the recording says so.
+    if (!ended()) {
+        backend_->input({tk::Input::Kind::Quit, step_time_});
+        check_end();
+    }
+    return recorder_->recording();
 }
 
 void RealTime::check_end()
@@ -194,23 +211,16 @@ bool RealTime::until_holds(const std::function<bool()>& pred, tk::Millis max_ms)
     return held || pred();
 }
 
-template <typename Act> void RealTime::act(Act&& action)
-{
-    clock_.pinned_ = step_time_;
-    action();
-    clock_.pinned_.reset();
-    check_end();
-}
-
 bool RealTime::click(std::string_view form, std::string_view control, int index)
 {
     tk::Form* f = runtime().form(form);
-    if (!f)
+    if (!f || !tk::control_rect(*f, control, index))
         return false;
-    auto rect = tk::control_rect(*f, control, index);
-    if (!rect)
-        return false;
-    act([&] { runtime().click_at(*f, rect->x + rect->w / 2, rect->y + rect->h / 2); });
+    tk::Input in {tk::Input::Kind::Choose, step_time_, f};
+    in.control = std::string(control);
+    in.index = index;
+    backend_->input(in);
+    check_end();
     return true;
 }
 
@@ -219,7 +229,8 @@ bool RealTime::close(std::string_view form)
     tk::Form* f = runtime().form(form);
     if (!f)
         return false;
-    act([&] { runtime().close(*f); });
+    backend_->input({tk::Input::Kind::Close, step_time_, f});
+    check_end();
     return true;
 }
 

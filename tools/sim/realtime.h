@@ -12,6 +12,7 @@
 
 #include "game/game.h"
 #include "toolkit/random.h"
+#include "toolkit/recording.h"
 #include "toolkit/sdl/backend.h"
 #include "toolkit/sdl/system_clock.h"
 #include "tools/sim/simulation.h"
@@ -54,29 +55,15 @@ public:
     bool close(std::string_view form);
     std::optional<std::string> read(const ControlRef& ref, bool raw = false) { return read_game(*game_, ref, raw); }
     void dump(std::ostream& out) { dump_game(*game_, out); }
+    // Writes the show down as ruvantia --registra does, from now on. end_recording() stops the
+    // show where the steps left it, as closing the board would, and gives what was written.
+    void record(std::string_view pack_id);
+    std::optional<tk::Recording> end_recording();
 
 private:
-    // The runtime's clock: real milliseconds, except that a step acts at its own virtual time.
-    class StepClock final : public tk::Clock {
-    public:
-        StepClock(const tk::sdl::SystemClock& real, int start_seconds)
-            : real_(real)
-            , start_(start_seconds)
-        {
-        }
-        tk::Millis now() const override { return pinned_ ? *pinned_ : real_.now(); }
-        int seconds_since_midnight() const override;
-        std::optional<tk::Millis> pinned_;
-        const tk::Runtime* runtime_ = nullptr;
-
-    private:
-        const tk::sdl::SystemClock& real_;
-        std::int64_t start_;
-    };
     class Stamps;
 
     bool until_holds(const std::function<bool()>& pred, tk::Millis max_ms);
-    template <typename Act> void act(Act&& action);
     void check_end();
     // For --timings: where a step began, and the line that tells what it cost.
     struct Mark {
@@ -88,11 +75,11 @@ private:
     void report(const char* step, const Mark& from) const;
 
     tk::sdl::SystemClock real_;
-    StepClock clock_;
     tk::Random random_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<tk::sdl::Backend> backend_;
     std::unique_ptr<Stamps> stamps_;
+    std::unique_ptr<tk::Recorder> recorder_;
     tk::Millis step_time_ = 0; // the virtual time the steps have reached
     bool timings_ = false;
     int server_pid_ = 0;

@@ -1,5 +1,6 @@
 #include "tools/sim/simulation.h"
 
+#include "game/replay.h"
 #include "toolkit/inspect.h"
 
 #include <charconv>
@@ -44,29 +45,16 @@ std::optional<ControlRef> parse_ref(std::string_view text, bool with_property)
     return ref;
 }
 
-std::optional<int> parse_time_of_day(std::string_view text)
-{
-    int h = 0, m = 0, s = 0;
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
-        return std::nullopt;
-    auto num = [&](std::size_t at, int& out, int max) {
-        auto [p, ec] = std::from_chars(text.data() + at, text.data() + at + 2, out);
-        return ec == std::errc() && p == text.data() + at + 2 && out >= 0 && out <= max;
-    };
-    if (!num(0, h, 23) || !num(3, m, 59) || !num(6, s, 59))
-        return std::nullopt;
-    return h * 3600 + m * 60 + s;
-}
-
-Simulation::Simulation(int start_seconds, std::ostream* trace, tk::Display* display, const bank::Pack& pack)
+Simulation::Simulation(
+    int start_seconds, std::ostream* trace, tk::Display* display, const bank::Pack& pack, std::uint64_t seed)
     : clock_(start_seconds)
-    , random_(0x2545F4914F6CDD1DULL)
+    , random_(seed)
     , game_(std::make_unique<Game>(clock_, random_, pack))
     , driver_(game_->runtime, clock_, display)
 {
     if (trace) {
         tracer_ = std::make_unique<tk::Tracer>(game_->runtime, *trace);
-        game_->runtime.set_observer(tracer_.get());
+        game_->runtime.add_observer(tracer_.get());
     }
     game_->start();
     check_end();
@@ -93,12 +81,12 @@ void Simulation::wait(tk::Millis ms)
 bool Simulation::click(std::string_view form, std::string_view control, int index)
 {
     tk::Form* f = game_->runtime.form(form);
-    if (!f)
+    if (!f || !tk::control_rect(*f, control, index))
         return false;
-    auto rect = tk::control_rect(*f, control, index);
-    if (!rect)
-        return false;
-    game_->runtime.click_at(*f, rect->x + rect->w / 2, rect->y + rect->h / 2);
+    tk::Input in {tk::Input::Kind::Choose, clock_.now(), f};
+    in.control = std::string(control);
+    in.index = index;
+    driver_.input(in);
     check_end();
     return true;
 }
@@ -108,9 +96,25 @@ bool Simulation::close(std::string_view form)
     tk::Form* f = game_->runtime.form(form);
     if (!f)
         return false;
-    game_->runtime.close(*f);
+    driver_.input({tk::Input::Kind::Close, clock_.now(), f});
     check_end();
     return true;
+}
+
+std::optional<tk::RecordingProblem> Simulation::replay(const tk::Recording& recording)
+{
+    std::vector<tk::ScriptedInput> script;
+    if (auto problem = tk::script_of(recording, game_->runtime, script))
+        return problem;
+    driver_.replay(std::move(script));
+    return std::nullopt;
+}
+
+std::optional<tk::RecordingProblem> Simulation::play_recording(const tk::Recording& recording)
+{
+    auto problem = ::replay::play(recording, *game_, clock_, driver_, [this] { check_end(); });
+    check_end();
+    return problem;
 }
 
 std::optional<std::string> read_game(Game& game, const ControlRef& ref, bool raw)

@@ -8,6 +8,7 @@
 #include "toolkit/clock.h"
 #include "toolkit/driver.h"
 #include "toolkit/random.h"
+#include "toolkit/recording.h"
 #include "toolkit/tracer.h"
 
 #include <memory>
@@ -33,7 +34,7 @@ public:
     // the windows are drawn as the desktop draws them, at the moments it would.
     // The questions come from pack, which must outlive the simulation.
     explicit Simulation(int start_seconds = 12 * 3600, std::ostream* trace = nullptr, tk::Display* display = nullptr,
-        const bank::Pack& pack = bank::built_in());
+        const bank::Pack& pack = bank::built_in(), std::uint64_t seed = tk::kFixedSeed);
 
     Game& game() { return *game_; }
     tk::Runtime& runtime() { return game_->runtime; }
@@ -54,8 +55,8 @@ public:
         check_end();
         return pred();
     }
-    // A click at the centre of a control, through the same hit-testing as a real click.
-    // Returns false when there is no such window or control.
+    // A click on a control, now: it reaches the control when a real click on it would. Returns
+    // false when there is no such window.
     bool click(std::string_view form, std::string_view control, int index = -1);
     bool click(const ControlRef& ref) { return click(ref.form, ref.control, ref.index); }
     // The player closes a window from its title bar.
@@ -64,6 +65,11 @@ public:
     std::optional<std::string> read(const ControlRef& ref, bool raw = false);
     // Every property of every control of every loaded window.
     void dump(std::ostream& out);
+    // Plays a recorded show from now on: its inputs reach the show as the waits reach their
+    // moments. play_recording() then waits to its end; it says where it stopped making sense.
+    std::optional<tk::RecordingProblem> replay(const tk::Recording& recording);
+    std::optional<tk::RecordingProblem> play_recording(const tk::Recording& recording);
+    tk::Driver& driver() { return driver_; }
 
 private:
     void check_end();
@@ -87,9 +93,6 @@ template <typename S> bool answer(S& s, bool right)
     }
     return false;
 }
-
-// "HH:MM:SS" to seconds since midnight.
-std::optional<int> parse_time_of_day(std::string_view text);
 
 // A property of a game's window, control or timer as the trace prints it (raw: text unquoted),
 // and every property of every loaded window: shared by the virtual and the real-time runs.

@@ -1,14 +1,13 @@
 // The page of RUVANTIA: the studio where the show's windows are panels, the browser's side of
-// the drawing, the clock that wakes the show, and the player's questions chosen by address or
-// dropped on the page. The show itself is the same C++ as on the desktop, compiled to show.wasm;
-// the build appends this script to the loader emscripten writes (show.js).
+// the drawing, the clock that wakes the show, the player's questions chosen by address or
+// dropped on the page, and the show recorded as it is played: offered at its end as a file and as
+// a link that replays it (#puntata=…, the recording compressed into the address's fragment, which
+// never reaches a server). The show itself is the same C++ as on the desktop, compiled to
+// show.wasm; the build appends this script to the loader emscripten writes (show.js).
 'use strict';
 
 (() => {
   const BAR = 24; // CSS pixels of a title bar
-  const MAX_PACK = 4 * 1024 * 1024 + 1; // one byte past what a pack may hold: the reader says so
-  const PICTURES = ['logo.svg', 'fifty.svg', 'phone.svg', 'audience.svg', 'friend.svg'];
-  const FIRST_PICTURE = 'logo.svg'; // the only one the invitation shows
   // The faces of the desktop's fonts, as the show names them (toolkit/font_table.cpp).
   const FACES = {
     'ruvantia-sans': 'liberation-sans-regular.woff2',
@@ -16,15 +15,17 @@
     'ruvantia-serif-bold': 'liberation-serif-bold.woff2',
     'ruvantia-lobster-bold-italic': 'lobster-two-bold-italic.woff2',
   };
-  const FIXED_SEED = [0x2545F491, 0x4F6CDD1D]; // the seed simulate plays with
-
   const params = new URLSearchParams(location.search);
+  // The tests' and the bench's hooks (the trace, its lateness, the inputs), only when asked for:
+  // ?start=HH:MM:SS (simulate's time of day and seed) or ?prova.
+  const HOOKS = params.has('start') || params.has('prova');
   const studio = document.getElementById('studio');
   const fine = document.getElementById('fine');
   const problemi = document.getElementById('problemi');
   const panels = new Map(); // form name -> {section, caption, canvas, ctx}
   const pictures = new Map(); // file name -> loaded image
   let core = null;
+  let maxPack = 0; // one byte past what a pack may hold: the reader says so
   let ctx = null;
   let firstFrame = false;
   let timer = 0;
@@ -157,21 +158,49 @@
     picture(source, x, y, w, h) {
       const image = pictures.get(source);
       if (image) ctx.drawImage(image, x, y, w, h);
-      else if (!PICTURES.includes(source)) console.error(`ruvantia: no picture ${source} in the page`);
+      else if (!known.has(source)) console.error(`ruvantia: no picture ${source} in the page`);
     },
     cursor(hand) {
       studio.classList.toggle('hand', hand);
     },
     // A page cannot close itself: it says the show is over and offers another, with the same
-    // address (and so the same questions).
+    // address (and so the same questions), the recording of this one, and a link that replays it.
     ended() {
       clearTimeout(timer);
       const again = document.getElementById('ancora');
-      again.href = location.href;
+      again.href = location.href.split('#')[0];
+      offerRecording(core.UTF8ToString(core._ruvantia_recording()));
       fine.hidden = false;
       again.focus();
     },
   };
+
+  // The recording as a file to download, and as a link to the page that plays it again.
+  async function offerRecording(text) {
+    const file = document.getElementById('scarica');
+    const link = document.getElementById('rivedi');
+    file.hidden = link.hidden = !text;
+    if (!text) return;
+    file.href = URL.createObjectURL(new Blob([text], {type: 'text/plain'}));
+    file.download = 'puntata.txt';
+    const packed = await pack(text);
+    link.href = location.href.split('#')[0] + '#puntata=' + packed;
+  }
+
+  // Text to deflate-raw and base64url, and back; what comes back is cut at `limit` bytes.
+  async function pack(text) {
+    const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+    const bytes = new Uint8Array(await new Response(stream).arrayBuffer());
+    let binary = '';
+    for (const b of bytes) binary += String.fromCharCode(b);
+    return btoa(binary).replaceAll('+', '-').replaceAll('/', '_').replace(/=+$/, '');
+  }
+  async function unpack(code, limit) {
+    const binary = atob(code.replaceAll('-', '+').replaceAll('_', '/'));
+    const bytes = Uint8Array.from(binary, (c) => c.charCodeAt(0));
+    const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw'));
+    return readAtMost(new Response(stream), limit);
+  }
 
   // The show's time: sleep until the next thing due, then one step. A timeout set from a
   // message is not nested in the previous one, so the browser does not stretch it to 4 ms.
@@ -210,18 +239,41 @@
     const hms = /^([01]\d|2[0-3]):([0-5]\d):([0-5]\d)$/.exec(params.get('start') || '');
     if (hms) {
       start = Number(hms[1]) * 3600 + Number(hms[2]) * 60 + Number(hms[3]);
-      seed = FIXED_SEED;
+      const fixed = core.UTF8ToString(core._ruvantia_fixed_seed());
+      seed = [parseInt(fixed.slice(0, 8), 16), parseInt(fixed.slice(8), 16)];
     } else {
       crypto.getRandomValues(new Uint32Array(2)).forEach((v, i) => { seed[i] = v; });
     }
-    core._ruvantia_start(start, seed[0], seed[1], innerWidth, innerHeight, devicePixelRatio || 1, BAR);
+    core._ruvantia_start(start, seed[0], seed[1], innerWidth, innerHeight, devicePixelRatio || 1, BAR, HOOKS);
     wake();
     setTimeout(() => core._ruvantia_settle(), 0); // the questions, once the board is on screen
   }
 
+  // #puntata=…: a recorded show, played again at its own pace, or the reason it cannot be.
+  async function replay(code) {
+    let text;
+    try {
+      text = await unpack(code, core._ruvantia_max_recording() + 1);
+    } catch {
+      say('la puntata: il collegamento è rovinato o incompleto: copialo di nuovo per intero');
+      return false;
+    }
+    const at = core._malloc(text.length + 1);
+    core.HEAPU8.set(text, at);
+    const good = core._ruvantia_replay(at, text.length, innerWidth, innerHeight, devicePixelRatio || 1, BAR, HOOKS);
+    core._free(at);
+    if (!good) {
+      say(core.UTF8ToString(core._ruvantia_problems()));
+      return false;
+    }
+    problemi.hidden = true;
+    wake();
+    return true;
+  }
+
   // A pack's bytes through the same reader and checks as on the desktop. True when it is good.
   function takePack(bytes, name) {
-    const size = Math.min(bytes.length, MAX_PACK);
+    const size = Math.min(bytes.length, maxPack);
     const at = core._malloc(size + 1);
     core.HEAPU8.set(bytes.subarray(0, size), at);
     const good = core.ccall('ruvantia_pack', 'number', ['number', 'number', 'string'], [at, size, name]);
@@ -230,11 +282,11 @@
     return good === 1;
   }
 
-  async function readAtMost(response) {
+  async function readAtMost(response, limit) {
     const reader = response.body.getReader();
     const parts = [];
     let size = 0;
-    while (size < MAX_PACK) {
+    while (size < limit) {
       const {done, value} = await reader.read();
       if (done) break;
       parts.push(value);
@@ -267,7 +319,7 @@
       say(`ruvantia: ${name}: il file non esiste accanto alla pagina: controlla il nome`);
       return false;
     }
-    return takePack(await readAtMost(response), name);
+    return takePack(await readAtMost(response, maxPack), name);
   }
 
   // A pack dropped on the page before the show begins plays at once.
@@ -281,13 +333,15 @@
         say('ruvantia: le domande si scelgono prima di cliccare il logo: ricarica la pagina e trascina di nuovo il file');
         return;
       }
-      const bytes = new Uint8Array(await file.slice(0, MAX_PACK).arrayBuffer());
+      const bytes = new Uint8Array(await file.slice(0, maxPack).arrayBuffer());
       if (takePack(bytes, file.name)) start();
     });
   }
 
   // A picture that arrives after the first frame is drawn as soon as it is there.
+  const known = new Set(); // every picture the windows show
   function loadPicture(name) {
+    known.add(name);
     return new Promise((resolve) => {
       const image = new Image();
       image.onload = () => {
@@ -315,7 +369,7 @@
     }));
   }
 
-  // The hooks the tests read the show through.
+  // The hooks the tests read the show through, when asked for.
   function hooks() {
     const lines = (which) => {
       const out = [];
@@ -328,6 +382,7 @@
       inputs: () => lines(1),
       lateness: () => lines(0).map((_, i) => core._ruvantia_lateness(i)),
       ended: () => core._ruvantia_ended() === 1,
+      recording: () => core.UTF8ToString(core._ruvantia_recording()),
       rect(name) {
         const m = /^(Form\d)\.(\w+)(?:\((\d+)\))?$/.exec(String(name));
         if (!m) return null;
@@ -341,16 +396,29 @@
   }
 
   async function main() {
-    // The fonts and pictures come while the program compiles.
+    // The fonts come while the program compiles; the pictures as soon as the program says which.
     const fonts = loadFonts();
-    const pictures = PICTURES.map(loadPicture);
     core = await createShow({page});
-    hooks();
-    await Promise.all([fonts, pictures[PICTURES.indexOf(FIRST_PICTURE)]]);
+    maxPack = core._ruvantia_max_pack() + 1;
+    const [first, later] = core.UTF8ToString(core._ruvantia_pictures()).split('|')
+      .map((list) => list.split(' ').filter(Boolean));
+    const firstPictures = first.map(loadPicture);
+    later.forEach(loadPicture);
+    if (HOOKS) hooks();
+    await Promise.all([fonts, ...firstPictures]);
     const name = params.get('domande');
     if (name !== null && !(await packFromAddress(name))) return; // a bad pack opens no window
-    acceptDrops();
-    start();
+    const recorded = /^#puntata=([A-Za-z0-9_-]+)$/.exec(location.hash);
+    if (location.hash.startsWith('#puntata=') && !recorded) {
+      say('la puntata: il collegamento è rovinato: copialo di nuovo per intero');
+      return;
+    }
+    if (recorded) {
+      if (!(await replay(recorded[1]))) return; // a recording that cannot be played opens no window
+    } else {
+      acceptDrops();
+      start();
+    }
     addEventListener('resize', () => {
       core._ruvantia_resize(innerWidth, innerHeight, devicePixelRatio || 1, BAR);
       wake();

@@ -1,4 +1,4 @@
-#include "toolkit/font_table.h"
+#include "toolkit/web/font_table.h"
 
 #include "toolkit/utf8.h"
 

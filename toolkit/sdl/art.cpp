@@ -1,6 +1,6 @@
-#include "toolkit/art.h"
+#include "toolkit/sdl/art.h"
 
-#include "toolkit/art_codec.h"
+#include "toolkit/sdl/art_codec.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

@@ -3,7 +3,7 @@
 // without an SVG renderer or any image library.
 #pragma once
 
-#include "toolkit/art_codec.h"
+#include "toolkit/sdl/art_codec.h"
 
 #include <cstddef>
 #include <cstdint>

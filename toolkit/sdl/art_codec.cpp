@@ -1,4 +1,4 @@
-#include "toolkit/art_codec.h"
+#include "toolkit/sdl/art_codec.h"
 
 namespace art {
 
