@@ -208,8 +208,8 @@ int main(int argc, char** argv)
         if (check) {
             // Said when the file was not plain UTF-8 text, so that a surprise shows before a show.
             const std::string how = pack->how_read.empty() ? "" : " (" + pack->how_read + ")";
-            std::printf("ruvantia: %s: il pacchetto è buono, %zu domande%s\n", file->c_str(),
-                questions_in(pack->pack), how.c_str());
+            std::printf("ruvantia: %s: il pacchetto è buono, %zu domande%s\n", file->c_str(), questions_in(pack->pack),
+                how.c_str());
             return 0;
         }
     }
