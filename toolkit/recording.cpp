@@ -75,18 +75,23 @@ bool parse_control(std::string_view text, RecordedInput& in)
 std::string control_text(const RecordedInput& in)
 {
     std::string out = in.form + "." + in.control;
-    if (in.index >= 0)
-        out += "(" + std::to_string(in.index) + ")";
+    if (in.index >= 0) {
+        out += '(';
+        out += std::to_string(in.index);
+        out += ')';
+    }
     return out;
 }
 
 std::string input_line(const RecordedInput& in)
 {
-    std::string out = std::to_string(in.at) + " " + std::string(kind_word(in.kind));
-    if (in.kind == Dispatched::Kind::Click)
-        out += " " + control_text(in);
-    else if (in.kind == Dispatched::Kind::Close)
-        out += " " + in.form;
+    std::string out = std::to_string(in.at);
+    out += ' ';
+    out += kind_word(in.kind);
+    if (in.kind == Dispatched::Kind::Click || in.kind == Dispatched::Kind::Close) {
+        out += ' ';
+        out += in.kind == Dispatched::Kind::Click ? control_text(in) : in.form;
+    }
     return out;
 }
 
@@ -256,8 +261,7 @@ std::optional<RecordingProblem> script_of(const Recording& rec, Runtime& runtime
             c.index = in.index;
             input.form->visit_controls(c);
             if (!c.found)
-                return RecordingProblem {
-                    in.line, "\"" + control_text(in) + "\" non è un controllo che si può cliccare"};
+                return RecordingProblem {in.line, '"' + control_text(in) + "\" non è un controllo che si può cliccare"};
             input.control = in.control;
             input.index = in.index;
         }
