@@ -103,7 +103,7 @@ done
 # Each ends "G % + S % of one core": the game's and the display server's share.
 cpu_all() { sed -n "$1p" "$work/timings" | awk '{ print $(NF - 7) + $(NF - 4) }'; }
 for r in $(seq "$runs"); do
-    say "bench: short game in real time, run $r of $runs (about 100 s)"
+    say "bench: short game in real time, run $r of $runs, plain then recorded (about 200 s)"
     "$build/simulate" --real-time --timings --server-pid "$xvfb" "${short_game[@]}" >/dev/null 2>"$work/timings"
     grep '^peak resident memory' "$work/timings" | awk '{ print $4 }' >>"$work/rss.game"
     cpu_all 2 >>"$work/cpu.invitation"
@@ -112,9 +112,6 @@ for r in $(seq "$runs"); do
     # The invitation's blinks: pixels sent per redraw, as a share of the board's window.
     sed -n 2p "$work/timings" | sed -E 's/.* ([0-9]+) redraws, ([0-9]+) pixels sent.*/\1 \2/' \
         | awk -v w="$window_pixels" '{ print ($1 > 0 ? 100 * $2 / $1 / w : 0) }' >>"$work/blink.pixels"
-done
-for r in $(seq "$runs"); do
-    say "bench: short game in real time, recorded, run $r of $runs (about 100 s)"
     "$build/simulate" --real-time --timings --server-pid "$xvfb" --record "$work/puntata.txt" "${short_game[@]}" \
         >/dev/null 2>"$work/timings"
     cpu_all 2 >>"$work/cpu.invitation.recorded"

@@ -90,8 +90,10 @@ Loaded load(const std::string& path, std::string_view pack_id)
 std::string report(std::string_view program, std::string_view file, const tk::RecordingProblem& problem)
 {
     std::string out = std::string(program) + ": " + std::string(file);
-    if (problem.line > 0)
-        out += ":" + std::to_string(problem.line);
+    if (problem.line > 0) {
+        out += ':';
+        out += std::to_string(problem.line);
+    }
     return out + ": " + problem.what + "\n";
 }
 

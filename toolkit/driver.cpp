@@ -244,9 +244,7 @@ std::optional<double> Driver::next_wake(Millis now)
 {
     std::optional<double> wake;
     auto sooner = [&](double t) { wake = wake ? std::min(*wake, t) : t; };
-    std::optional<Millis> due = runtime_.next_due();
-    if (!script_.empty() && (!due || script_.front().input.at < *due))
-        due = script_.front().input.at;
+    const std::optional<Millis> due = next_event();
     if (due)
         sooner(static_cast<double>(*due));
     for (auto& [form, w] : windows_) {
@@ -262,6 +260,14 @@ std::optional<double> Driver::next_wake(Millis now)
     if (!tip_shown_ && !hover_.text.empty() && hover_form_ && hover_since_ + kTooltipMs >= now)
         sooner(static_cast<double>(hover_since_ + kTooltipMs));
     return wake;
+}
+
+std::optional<Millis> Driver::next_event() const
+{
+    std::optional<Millis> due = runtime_.next_due();
+    if (!script_.empty() && (!due || script_.front().input.at < *due))
+        due = script_.front().input.at;
+    return due;
 }
 
 // Runs what is due by t, in order: ticks, and the replay's inputs, an input after a tick due at the
@@ -305,9 +311,7 @@ Driver::Step Driver::step(const std::function<bool()>& stop, std::optional<Milli
         return Step {true, std::nullopt};
     if (runtime_.finished())
         return {};
-    std::optional<Millis> due = runtime_.next_due();
-    if (!script_.empty() && (!due || script_.front().input.at < *due))
-        due = script_.front().input.at;
+    std::optional<Millis> due = next_event();
     if (!display_)
         return Step {false, due ? std::optional<double>(static_cast<double>(*due)) : std::nullopt};
     // The tools act at once on what they waited for; the windows catch up on the next step.

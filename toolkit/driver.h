@@ -143,6 +143,8 @@ private:
         bool pressed = false;
     };
     bool apply(const Input& in);
+    // The next tick or replayed input, whichever comes first.
+    std::optional<Millis> next_event() const;
     void run_due(Millis t, std::optional<Millis> until, const std::function<bool()>& stop, bool& stopped);
     bool takes_input(Form& form) const;
     void pointer_moved(Form& form, int x, int y);

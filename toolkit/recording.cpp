@@ -1,7 +1,5 @@
 #include "toolkit/recording.h"
 
-#include "toolkit/visitor.h"
-
 #include <charconv>
 #include <cstdio>
 #include <utility>
@@ -75,18 +73,23 @@ bool parse_control(std::string_view text, RecordedInput& in)
 std::string control_text(const RecordedInput& in)
 {
     std::string out = in.form + "." + in.control;
-    if (in.index >= 0)
-        out += "(" + std::to_string(in.index) + ")";
+    if (in.index >= 0) {
+        out += '(';
+        out += std::to_string(in.index);
+        out += ')';
+    }
     return out;
 }
 
 std::string input_line(const RecordedInput& in)
 {
-    std::string out = std::to_string(in.at) + " " + std::string(kind_word(in.kind));
-    if (in.kind == Dispatched::Kind::Click)
-        out += " " + control_text(in);
-    else if (in.kind == Dispatched::Kind::Close)
-        out += " " + in.form;
+    std::string out = std::to_string(in.at);
+    out += ' ';
+    out += kind_word(in.kind);
+    if (in.kind == Dispatched::Kind::Click || in.kind == Dispatched::Kind::Close) {
+        out += ' ';
+        out += in.kind == Dispatched::Kind::Click ? control_text(in) : in.form;
+    }
     return out;
 }
 
@@ -228,16 +231,6 @@ std::string write_recording(const Recording& rec)
 
 std::optional<RecordingProblem> script_of(const Recording& rec, Runtime& runtime, std::vector<ScriptedInput>& out)
 {
-    // Which controls a window has that a click can reach: its labels and pictures.
-    struct Clickable final : ControlVisitor {
-        std::string_view control;
-        int index = -1;
-        bool found = false;
-        void visit(std::string_view n, int i, Label&) override { found = found || (n == control && i == index); }
-        void visit(std::string_view n, int i, Picture&) override { found = found || (n == control && i == index); }
-        void visit(std::string_view, int, Shape&) override { }
-        void visit(std::string_view, int, Line&) override { }
-    };
     out.clear();
     for (const RecordedInput& in : rec.inputs) {
         Input input;
@@ -251,13 +244,9 @@ std::optional<RecordingProblem> script_of(const Recording& rec, Runtime& runtime
             input.kind = in.kind == Dispatched::Kind::Close ? Input::Kind::Close : Input::Kind::Choose;
         }
         if (in.kind == Dispatched::Kind::Click) {
-            Clickable c;
-            c.control = in.control;
-            c.index = in.index;
-            input.form->visit_controls(c);
-            if (!c.found)
-                return RecordingProblem {
-                    in.line, "\"" + control_text(in) + "\" non è un controllo che si può cliccare"};
+            // A label or picture the window has; whether it takes the click is the show's to say.
+            if (!takes_clicks(*input.form, in.control, in.index))
+                return RecordingProblem {in.line, '"' + control_text(in) + "\" non è un controllo che si può cliccare"};
             input.control = in.control;
             input.index = in.index;
         }

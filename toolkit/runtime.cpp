@@ -140,28 +140,32 @@ bool Runtime::click_at(Form& form, int x, int y)
         {Dispatched::Kind::Click, &form, hit.control, hit.index, now_}, [&] { form.click(hit.control, hit.index); });
 }
 
-bool Runtime::choose(Form& form, std::string_view control, int index)
+std::optional<bool> takes_clicks(Form& form, std::string_view control, int index)
 {
-    if (finished_ || !form.loaded() || !form.shown() || !form.Enabled)
-        return false;
     struct Finder final : ControlVisitor {
         std::string_view control;
         int index;
-        bool takes = false;
+        std::optional<bool> takes;
         void visit(std::string_view name, int i, Label& c) override { found(name, i, c.Visible && c.Enabled); }
         void visit(std::string_view name, int i, Picture& c) override { found(name, i, c.Visible && c.Enabled); }
         void visit(std::string_view, int, Shape&) override { }
         void visit(std::string_view, int, Line&) override { }
-        void found(std::string_view name, int i, bool takes_clicks)
+        void found(std::string_view name, int i, bool now)
         {
             if (name == control && i == index)
-                takes = takes_clicks;
+                takes = now;
         }
     } finder;
     finder.control = control;
     finder.index = index;
     form.visit_controls(finder);
-    if (!finder.takes)
+    return finder.takes;
+}
+
+bool Runtime::choose(Form& form, std::string_view control, int index)
+{
+    if (finished_ || !form.loaded() || !form.shown() || !form.Enabled
+        || !takes_clicks(form, control, index).value_or(false))
         return false;
     return dispatch_input({Dispatched::Kind::Click, &form, control, index, now_}, [&] { form.click(control, index); });
 }

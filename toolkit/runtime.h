@@ -49,6 +49,10 @@ struct Hit {
     const Picture* picture = nullptr;
 };
 
+// A window's label or picture by name and index: nothing when the window has no such control,
+// else whether it takes a click now (shown and enabled).
+std::optional<bool> takes_clicks(Form& form, std::string_view control, int index);
+
 class Runtime {
 public:
     Runtime(Clock& clock, Random& random);

@@ -1,6 +1,7 @@
 #include "tools/sim/monkey.h"
 
 #include "game/bank/bank.h"
+#include "toolkit/recording.h"
 #include "toolkit/visitor.h"
 
 #include <algorithm>
@@ -166,13 +167,6 @@ std::vector<std::pair<std::string, int>> pointables(tk::Form& form)
     return std::move(v.out);
 }
 
-std::string time_of_day(int seconds)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
-    return text;
-}
-
 // The game being played, for the last words of a program that a broken index stops.
 const Monkey* g_playing = nullptr;
 
@@ -265,10 +259,10 @@ std::string Monkey::report() const
 std::string Monkey::replay() const
 {
     std::ostringstream out;
-    out << "  player seed " << seed_ << " (" << style_->name << "), program started at " << time_of_day(start_)
+    out << "  player seed " << seed_ << " (" << style_->name << "), program started at " << tk::time_of_day_text(start_)
         << ", after " << actions_ << " actions and " << sim_->now() << " ms of virtual time\n"
         << "  replay: simulate --monkey 1 --seed " << seed_ << '\n'
-        << "  step by step: simulate --start " << time_of_day(start_) << " --trace";
+        << "  step by step: simulate --start " << tk::time_of_day_text(start_) << " --trace";
     for (const std::string& step : steps_)
         out << " \"" << step << '"';
     out << '\n';
