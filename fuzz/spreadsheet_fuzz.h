@@ -5,7 +5,7 @@
 #pragma once
 
 #include "fuzz/oracle.h"
-#include "game/bank/files/spreadsheet.h"
+#include "game/bank/files/zip_archive.h"
 
 #include <cstdint>
 #include <string>
@@ -53,11 +53,12 @@ inline std::string zip_of(const std::vector<std::pair<std::string, std::string>>
     return bytes;
 }
 
-inline void fuzz_spreadsheet(const std::uint8_t* data, std::size_t size, bank::SpreadsheetKind kind)
+// NAME says which spreadsheet: "f.xlsx" or "f.ods".
+inline void fuzz_spreadsheet(const std::uint8_t* data, std::size_t size, std::string_view name)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     if (input.starts_with("PK")) {
-        check_reading(bank::read_spreadsheet(input, kind));
+        check_reading(bank::read_pack_file<bank::ZipArchive>(name, input));
         return;
     }
     std::vector<std::pair<std::string, std::string>> parts;
@@ -70,7 +71,7 @@ inline void fuzz_spreadsheet(const std::uint8_t* data, std::size_t size, bank::S
             input.substr(start, (next == std::string_view::npos ? input.size() : next) - start));
         at = next == std::string_view::npos ? next : next + 1;
     }
-    check_reading(bank::read_spreadsheet(zip_of(parts), kind));
+    check_reading(bank::read_pack_file<bank::ZipArchive>(name, zip_of(parts)));
 }
 
 } // namespace fuzz

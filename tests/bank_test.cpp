@@ -36,6 +36,7 @@ TEST(BankTest, TheBuiltInPackHasTwentyGoodQuestionsALevelThatFitTheirBoxes)
     bank::Reading r = bank::read_pack(bank::built_in_text());
     ASSERT_TRUE(r.ok()) << bank::report("domande.tsv", r.problems);
     EXPECT_EQ(bank::check_fit(r.pack, fonts()).size(), 0u);
+    EXPECT_EQ(bank::read_pack(bank::write_pack(r.pack)).pack, r.pack) << "written as the reader reads it";
     // Two questions that offer the same four answers hand each other over.
     std::map<std::set<std::string>, std::string> answer_sets;
     for (int level = 1; level <= bank::kLevels; ++level) {

@@ -76,6 +76,9 @@ struct Reading {
 // Reads a pack from its bytes, with every check that needs no fonts.
 Reading read_pack(std::string_view bytes);
 
+// The pack as a tab-separated file, a level at a time, that read_pack reads back as this pack.
+std::string write_pack(const Pack& pack);
+
 // Reads the pack file a player named, text or spreadsheet (.xlsx, .ods): a file that is missing,
 // a folder, unreadable or too large is a problem of its own. Nothing is written. The desktop's
 // alone: the page hands its bytes to read_pack, or its sheet's cells to read_sheet.

@@ -1,9 +1,8 @@
 // A pack kept in a spreadsheet's own file (.xlsx, .ods): the cells of its first sheet become the
 // rows a CSV of that sheet would hold, and go through the same checks as every pack.
 //
-// Plain C++ that needs no library, for the desktop and the page alike: the desktop finds the
-// cells with libzip and expat (files/spreadsheet.h), the page with its own unzip and the
-// browser's XML parser, and both hand them to read_sheet. What a cell's type is:
+// Plain C++ that needs no library, for the desktop and the page alike: the walk of the sheet's
+// XML (workbook.h) hands its cells to read_sheet. What a cell's type is:
 //
 //   xlsx  <c t="...">       "s" (its shared string), "inlineStr", "str", "e" and "d": text;
 //                           "b": boolean; "n" or none: number, from <v>
@@ -11,7 +10,7 @@
 //                           "boolean": boolean, from office:boolean-value; any other, or a
 //                           number or boolean without its value: text, from its <text:p> as shown
 //
-// Where the cells are (files/spreadsheet.cpp walks them so): an xlsx cell's r ("B12", see
+// Where the cells are (workbook.cpp walks them so): an xlsx cell's r ("B12", see
 // cell_position) or else the next row or column; its text is <v>, or the <t> runs of its <is>
 // or of its shared string, leaving out <rPh>. An ods cell's place counts table:table-row and
 // table:table-cell or table:covered-table-cell with their number-rows-repeated and

@@ -322,4 +322,17 @@ Reading read_pack(std::string_view bytes)
     return r;
 }
 
+std::string write_pack(const Pack& pack)
+{
+    std::string out;
+    for (int level = 1; level <= kLevels; ++level)
+        for (const Question& q : pack.pool(level)) {
+            out.append(std::to_string(level)).append("\t").append(q.domanda).append("\t").append(q.giusta);
+            for (const std::string& e : q.errate)
+                out.append("\t").append(e);
+            out += '\n';
+        }
+    return out;
+}
+
 } // namespace bank

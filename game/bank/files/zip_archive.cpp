@@ -9,11 +9,6 @@ namespace bank {
 
 namespace {
 
-std::string damaged(const std::string& why)
-{
-    return "il file è danneggiato (" + why + "): aprilo con Excel o con LibreOffice e salvalo di nuovo";
-}
-
 // Expat's callbacks, on to the handler; a document type is refused, so no entity is ever defined.
 struct Walk {
     XML_Parser parser;
@@ -57,21 +52,6 @@ void XMLCALL on_doctype(void* data, const XML_Char*, const XML_Char*, const XML_
 
 } // namespace
 
-std::string_view local_name(std::string_view name)
-{
-    const std::size_t bar = name.rfind('|');
-    return bar == std::string_view::npos ? name : name.substr(bar + 1);
-}
-
-const char* attribute(const char** attributes, std::string_view name)
-{
-    const bool any_namespace = name.find('|') == std::string_view::npos;
-    for (const char** a = attributes; a[0]; a += 2)
-        if ((any_namespace ? local_name(a[0]) : std::string_view(a[0])) == name)
-            return a[1];
-    return nullptr;
-}
-
 ZipArchive::ZipArchive(std::string_view bytes)
 {
     zip_error_t error;
@@ -83,8 +63,7 @@ ZipArchive::ZipArchive(std::string_view bytes)
         zip_source_free(source);
     zip_error_fini(&error);
     if (zip_ && zip_get_num_entries(zip_, 0) > kMaxZipEntries) {
-        fault_ = "il file ha più di " + std::to_string(kMaxZipEntries)
-            + " parti compresse: è troppo per un foglio di domande";
+        fault_ = too_many_parts();
     }
 }
 
@@ -105,11 +84,10 @@ bool ZipArchive::unpack(const std::string& entry, auto&& take)
         return false;
     const zip_int64_t index = zip_ ? zip_name_locate(zip_, entry.c_str(), 0) : -1;
     if (index < 0) {
-        fault_ = damaged("manca la parte " + entry);
+        fault_ = missing_part(entry);
         return false;
     }
-    const std::string too_large = "il file si decomprime in più di " + std::to_string(kMaxUnpackedBytes / (1024 * 1024))
-        + " MB: è troppo per un foglio di domande";
+    const std::string too_large = too_large_unpacked();
     zip_stat_t st;
     if (zip_stat_index(zip_, static_cast<zip_uint64_t>(index), 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)
         && st.size > budget_) {
@@ -121,7 +99,7 @@ bool ZipArchive::unpack(const std::string& entry, auto&& take)
         const int code = zip_error_code_zip(zip_get_error(zip_));
         fault_ = code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_ENCRNOTSUPP
             ? "il file è protetto da una password: salvalo di nuovo senza password"
-            : damaged("la parte " + entry + " non si decomprime");
+            : not_unpacked(entry);
         return false;
     }
     // Whatever the archive says of its sizes, no more than the budget is ever unpacked.
@@ -129,7 +107,7 @@ bool ZipArchive::unpack(const std::string& entry, auto&& take)
     for (;;) {
         const zip_int64_t n = zip_fread(file, buffer.data(), buffer.size());
         if (n < 0) {
-            fault_ = damaged("la parte " + entry + " non si decomprime");
+            fault_ = not_unpacked(entry);
             break;
         }
         if (static_cast<std::size_t>(n) > budget_) {
@@ -158,8 +136,7 @@ bool ZipArchive::walk(const std::string& entry, XmlHandler& handler)
         // Stopped by the handler, which has what it came for or found a fault of its own.
         const bool stopped = XML_GetErrorCode(parser) == XML_ERROR_ABORTED && !w.doctype;
         if (!stopped)
-            fault_ = damaged("la parte " + entry + " non è XML valido alla riga "
-                + std::to_string(XML_GetCurrentLineNumber(parser)));
+            fault_ = not_xml(entry, static_cast<long>(XML_GetCurrentLineNumber(parser)));
         return false;
     });
     XML_ParserFree(parser);
