@@ -31,8 +31,8 @@ constexpr const char* kHelp = R"(uso: ruvantia [FILE]
 
 Il quiz televisivo per un giocatore: quindici domande, da 50 € fino al milione.
 
-  FILE              gioca con le domande di questo pacchetto (un file .tsv o .csv)
-                    invece che con quelle del gioco
+  FILE              gioca con le domande di questo pacchetto (un file .csv, .tsv o
+                    .txt, o un foglio .xlsx o .ods) invece che con quelle del gioco
   --check FILE      controlla il pacchetto senza aprire la finestra: elenca ogni
                     problema ed esce con 0 se il pacchetto è buono, con 2 se no
   --registra PUNTATA
@@ -206,7 +206,10 @@ int main(int argc, char** argv)
         if (!pack)
             return kBadUse;
         if (check) {
-            std::printf("ruvantia: %s: il pacchetto è buono, %zu domande\n", file->c_str(), questions_in(pack->pack));
+            // Said when the file was not plain UTF-8 text, so that a surprise shows before a show.
+            const std::string how = pack->how_read.empty() ? "" : " (" + pack->how_read + ")";
+            std::printf("ruvantia: %s: il pacchetto è buono, %zu domande%s\n", file->c_str(), questions_in(pack->pack),
+                how.c_str());
             return 0;
         }
     }

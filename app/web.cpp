@@ -3,6 +3,7 @@
 // it when it asks to be woken and hands it the player's pointer. Every show is recorded as it is
 // played, so that the end of the show can offer it for download and as a link that replays it.
 #include "game/bank/bank.h"
+#include "game/bank/page/page_archive.h"
 #include "game/game.h"
 #include "game/replay.h"
 #include "toolkit/recording.h"
@@ -85,10 +86,14 @@ void start_show(
 extern "C" {
 
 // Reads a pack with the same checks as the desktop; its questions play from the next show on.
-// False, with the messages in ruvantia_problems(), when the pack has problems.
+// 0, with the messages in ruvantia_problems(), when the pack has problems; 2 when it is a
+// spreadsheet's own file and the page must load its sheet reader first.
 EMSCRIPTEN_KEEPALIVE int ruvantia_pack(const char* bytes, int length, const char* name)
 {
-    bank::Reading r = bank::read_pack(std::string_view(bytes, static_cast<std::size_t>(length)));
+    const std::string_view file(bytes, static_cast<std::size_t>(length));
+    if (bank::spreadsheet_kind(name, file) && !bank::PageArchive::ready())
+        return 2;
+    bank::Reading r = bank::read_pack_file<bank::PageArchive>(name, file);
     if (r.ok())
         r.problems = bank::check_fit(r.pack, fonts);
     if (!r.ok()) {
@@ -97,8 +102,15 @@ EMSCRIPTEN_KEEPALIVE int ruvantia_pack(const char* bytes, int length, const char
     }
     problems.clear();
     pack = std::move(r.pack);
-    pack_id = replay::pack_id(std::string_view(bytes, static_cast<std::size_t>(length)));
+    pack_id = replay::pack_id(file);
     return 1;
+}
+
+// The questions the next show plays, as a pack file: for the tests, which compare packs.
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_questions()
+{
+    read_built_in();
+    return hand_back(bank::write_pack(pack ? *pack : built_in_questions));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ruvantia_problems()

@@ -15,7 +15,7 @@ build=$(cd "$build" && pwd)
 runs=${RUNS:-3}
 start_runs=${START_RUNS:-21}
 for f in simulate ruvantia bench/bench_floor bench/bench_first_frame bench/bench_ticks bench/bench_lateness \
-    bench/bench_game; do
+    bench/bench_game bench/bench_packs; do
     [ -x "$build/$f" ] || { echo "bench: $build/$f is missing (build the release first)" >&2; exit 2; }
 done
 work=$(mktemp -d)
@@ -161,6 +161,12 @@ gb BM_RedrawBoard/2 3 >"$work/redraw2"
 gb_games_col=$(head -1 "$work/gb.csv" | tr ',' '\n' | grep -n '^"games_per_s"$' | cut -d: -f1)
 gb BM_WholeGame "$gb_games_col" >"$work/games"
 
+# --- Reading packs: the built-in one at every start, a player's 300 questions from Calc's .xlsx.
+"$build/bench/bench_packs" --benchmark_repetitions=5 --benchmark_format=csv --benchmark_min_time=0.3 \
+    2>/dev/null >"$work/packs.csv"
+grep '^"BM_ReadBuiltInPack",' "$work/packs.csv" | awk -F, '{ print $3 / 1000 }' >"$work/pack.builtin"
+grep '^"BM_LoadSpreadsheet/xlsx",' "$work/packs.csv" | awk -F, '{ print $3 }' >"$work/pack.xlsx"
+
 # --- The table.
 # row FIGURE FILE UNIT BUDGET_TEXT CHECK [FLOOR_FILE]
 #   CHECK is an awk condition on m (the median) and r (the ratio to the floor's median).
@@ -217,6 +223,8 @@ row "lateness drift, last tenth vs first tenth of the lines" "$work/late.drift" 
 row "one full redraw of Form1 off screen, scale 1" "$work/redraw1" ms "< 2 ms" "m < 2"
 row "one full redraw of Form1 off screen, scale 2" "$work/redraw2" ms "< 6 ms" "m < 6"
 row "whole games simulated per second, virtual time, no drawing" "$work/games" "/s" ">= 5,000 /s" "m >= 5000"
+row "reading the built-in pack (300 questions) at start" "$work/pack.builtin" ms "< 1 ms" "m < 1"
+row "reading a 300-question .xlsx saved by Calc, from the disk" "$work/pack.xlsx" ms "< 20 ms" "m < 20"
 row "lateness of 1,000 real timer ticks (10 ms), median" "$work/ticks.median" ms "-" "1" "$work/floor.ticks.median"
 row "lateness of 1,000 real timer ticks (10 ms), p99" "$work/ticks.p99" ms "< 2 ms" "m < 2" "$work/floor.ticks.p99"
 echo "floor: the floor program (bench/floor.cpp) in the same run (for the CPU rows, at rest with the X server over 20 s);"

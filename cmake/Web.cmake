@@ -7,8 +7,9 @@ file(GLOB WEB_TOOLKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/*.cp
 add_library(ruvantia_toolkit STATIC ${WEB_TOOLKIT_SOURCES})
 target_include_directories(ruvantia_toolkit PUBLIC ${CMAKE_SOURCE_DIR})
 
+# The page's way into a spreadsheet's file (game/bank/page/) in place of the desktop's libzip and expat.
 file(GLOB WEB_GAME_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/game/*.cpp ${CMAKE_SOURCE_DIR}/game/bank/*.cpp
-     ${CMAKE_SOURCE_DIR}/lifelines/*.cpp ${CMAKE_SOURCE_DIR}/windows/*.cpp)
+     ${CMAKE_SOURCE_DIR}/game/bank/page/*.cpp ${CMAKE_SOURCE_DIR}/lifelines/*.cpp ${CMAKE_SOURCE_DIR}/windows/*.cpp)
 add_library(ruvantia_game STATIC ${WEB_GAME_SOURCES} ${CMAKE_BINARY_DIR}/generated/builtin_pack.cpp)
 target_link_libraries(ruvantia_game PUBLIC ruvantia_toolkit)
 target_compile_definitions(ruvantia_game PUBLIC RUVANTIA_VERSION="${PROJECT_VERSION}")
@@ -47,4 +48,18 @@ foreach(svg ${ART})
     COMMAND ${CMAKE_COMMAND} -E copy ${svg} ${SITE}/${name})
   list(APPEND SITE_FILES ${SITE}/${name})
 endforeach()
+
+# The sheet reader, loaded with the first .xlsx or .ods a player brings: fflate, from the npm
+# package that toolkit/web/page/package-lock.json pins (./dev installs it), then the page's walk.
+set(FFLATE ${CMAKE_SOURCE_DIR}/toolkit/web/page/node_modules/fflate)
+if(NOT EXISTS ${FFLATE}/umd/index.js)
+  message(FATAL_ERROR "fflate is missing: run  npm ci --prefix toolkit/web/page  (./dev web and ./dev test do)")
+endif()
+add_custom_command(OUTPUT ${SITE}/sheets.js ${SITE}/LICENCE-fflate.txt
+  DEPENDS ${FFLATE}/umd/index.js ${FFLATE}/LICENSE ${CMAKE_SOURCE_DIR}/toolkit/web/page/sheets.js
+  COMMAND ${CMAKE_COMMAND} -DOUT=${SITE}/sheets.js "-DPARTS=${FFLATE}/umd/index.js\;${CMAKE_SOURCE_DIR}/toolkit/web/page/sheets.js"
+          -P ${CMAKE_SOURCE_DIR}/cmake/BundleSheets.cmake
+  COMMAND ${CMAKE_COMMAND} -E copy ${FFLATE}/LICENSE ${SITE}/LICENCE-fflate.txt)
+list(APPEND SITE_FILES ${SITE}/sheets.js ${SITE}/LICENCE-fflate.txt)
+
 add_custom_target(site ALL DEPENDS ${SITE_FILES})

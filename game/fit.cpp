@@ -50,12 +50,4 @@ std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts)
     return problems;
 }
 
-Reading load_and_check(const std::string& path, tk::FontMetrics& fonts)
-{
-    Reading r = load_pack(path);
-    for (Problem& p : check_fit(r.pack, fonts))
-        r.problems.push_back(std::move(p));
-    return r;
-}
-
 } // namespace bank

@@ -1,8 +1,11 @@
 // Question packs: the built-in one is complete and fits its boxes, a spreadsheet's copies of it
-// play the same show, and every kind of bad pack is refused with its line and what to fix.
+// (as text in every encoding, and in its own formats) play the same show, and every kind of bad
+// pack is refused with its line and what to fix.
 #include "game/bank/bank.h"
+#include "game/bank/sheet.h"
 #include "tests/support.h"
 #include "toolkit/sdl/fonts.h"
+#include "toolkit/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +36,7 @@ TEST(BankTest, TheBuiltInPackHasTwentyGoodQuestionsALevelThatFitTheirBoxes)
     bank::Reading r = bank::read_pack(bank::built_in_text());
     ASSERT_TRUE(r.ok()) << bank::report("domande.tsv", r.problems);
     EXPECT_EQ(bank::check_fit(r.pack, fonts()).size(), 0u);
+    EXPECT_EQ(bank::read_pack(bank::write_pack(r.pack)).pack, r.pack) << "written as the reader reads it";
     // Two questions that offer the same four answers hand each other over.
     std::map<std::set<std::string>, std::string> answer_sets;
     for (int level = 1; level <= bank::kLevels; ++level) {
@@ -62,6 +66,28 @@ std::string first_questions(const bank::Pack& pack)
     return trace.str();
 }
 
+// What a pack's texts become when saved in Windows-1252: a character it lacks is a "?".
+bank::Pack as_windows_1252(bank::Pack pack)
+{
+    constexpr std::string_view kBeyondLatin1 = "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";
+    auto save = [&](std::string& s) {
+        std::string out;
+        for (std::size_t i = 0; i < s.size();) {
+            const std::size_t from = i;
+            const char32_t c = tk::next_code_point(s, i);
+            const std::string_view bytes = std::string_view(s).substr(from, i - from);
+            const bool kept = c < 0x80 || (c >= 0xA0 && c <= 0xFF) || kBeyondLatin1.find(bytes) != std::string::npos;
+            out += kept ? std::string(bytes) : "?";
+        }
+        s = out;
+    };
+    for (bank::Pool& pool : pack.levels)
+        for (bank::Question& q : pool)
+            for (std::string* s : {&q.domanda, &q.giusta, &q.errate[0], &q.errate[1], &q.errate[2]})
+                save(*s);
+    return pack;
+}
+
 TEST(BankTest, SpreadsheetCopiesAndWindowsLineEndsPlayTheSameShowAsTheBuiltInPack)
 {
     const fs::path packs = fs::path(RUVANTIA_SOURCE_DIR) / "tests/packs";
@@ -70,14 +96,38 @@ TEST(BankTest, SpreadsheetCopiesAndWindowsLineEndsPlayTheSameShowAsTheBuiltInPac
     for (char c : bank::built_in_text())
         windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
     std::map<std::string, bank::Reading> copies;
-    for (const char* file : {"calc-punto-e-virgola.csv", "calc-virgole.csv", "calc-tabulazioni.txt"})
+    for (const char* file : {"calc-punto-e-virgola.csv", "calc-virgole.csv", "calc-tabulazioni.txt",
+             "calc-virgolette.csv", "calc-windows-1252.csv", "calc-testo-unicode.txt", "calc-livelli-numeri.xlsx",
+             "calc-livelli-testo.xlsx", "calc-livelli-numeri.ods", "calc-livelli-testo.ods"})
         copies[file] = bank::load_and_check((packs / file).string(), fonts());
     copies["BOM and CRLF"] = bank::read_pack(windows);
     for (auto& [name, r] : copies) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(r.ok()) << bank::report(name, r.problems);
-        EXPECT_TRUE(r.pack == bank::built_in());
+        EXPECT_TRUE(
+            r.pack == (name.find("1252") == std::string::npos ? bank::built_in() : as_windows_1252(bank::built_in())));
         EXPECT_EQ(first_questions(r.pack), builtin_show);
+    }
+}
+
+// Cells written by hand as Excel and LibreOffice write them, where Calc wrote none above: each
+// shows what the spreadsheet shows.
+TEST(BankTest, SpreadsheetCellsReadAsTheSpreadsheetShowsThem)
+{
+    const fs::path packs = fs::path(RUVANTIA_SOURCE_DIR) / "tests/packs";
+    for (const char* file : {"celle-varie.xlsx", "celle-varie.ods"}) {
+        SCOPED_TRACE(file);
+        const bank::Reading r = bank::load_pack((packs / file).string());
+        ASSERT_TRUE(r.ok()) << bank::report(file, r.problems);
+        EXPECT_EQ(r.how_read, "letto dal foglio \"domande\"");
+        // Numbers, a formula's number, rich text and a text with a comment or a phonetic guide.
+        EXPECT_EQ(r.pack.pool(1)[0],
+            (bank::Question {"In che anno entra in vigore la Costituzione?", "1948", {"1946", "1947", "1950"}}));
+        // A decimal comma, booleans, a formula's text.
+        EXPECT_EQ(
+            r.pack.pool(2)[0], (bank::Question {"Quale non è un numero intero?", "3,5", {"VERO", "FALSO", "Pi"}}));
+        EXPECT_EQ(r.pack.pool(3)[0].domanda, "Domanda 3?");
+        EXPECT_EQ(r.pack.pool(15)[0].line, 20); // after four rows that are not there
     }
 }
 
@@ -102,11 +152,92 @@ std::string with_line(std::string pack, int number, const std::string& line)
     return pack.replace(at, pack.find('\n', at) - at, line);
 }
 
+// Every cell quoted, the level too; headings in another language; the empty columns a spreadsheet
+// keeps to the right; UTF-16 from the other end: the pack they hold.
+TEST(BankTest, TextAsSpreadsheetsSaveItReadsAsThePackItHolds)
+{
+    const bank::Pack expected = bank::read_pack(good_pack()).pack;
+    std::string quoted = "\"level\";\"question\";\"correct\";\"wrong 1\";\"wrong 2\";\"wrong 3\"\n";
+    std::string trailing = "Stufe,Frage,Richtig,Falsch 1,Falsch 2,Falsch 3,,\n";
+    for (int level = 1; level <= bank::kLevels; ++level) {
+        const std::string l = std::to_string(level);
+        quoted += "\"" + l + "\";\"Quanto fa " + l + " per uno?\";\"" + l + "\";\"Zero\";\"Mille\";\"Cento\"\n";
+        trailing += l + ",Quanto fa " + l + " per uno?," + l + ",Zero,Mille,Cento,,,\n";
+    }
+    std::string utf16 = "\xFE\xFF";
+    for (char c : good_pack())
+        utf16 += std::string(1, '\0') + c;
+    for (const std::string& text : {quoted, trailing, utf16}) {
+        const bank::Reading r = bank::read_pack(text);
+        EXPECT_TRUE(r.ok()) << bank::report("domande.tsv", r.problems);
+        EXPECT_TRUE(r.pack == expected) << text.substr(0, 60);
+    }
+}
+
+// Cells as the page and the desktop hand them over, and the texts they show.
+TEST(BankTest, SheetCellsShowTheirTextsAndReadAsRows)
+{
+    using bank::CellType;
+    const std::pair<bank::Cell, std::string> shown[] = {
+        {{1, 1, CellType::number, "1948"}, "1948"},
+        {{1, 1, CellType::number, "3.5"}, "3,5"},
+        {{1, 1, CellType::number, "-0.25"}, "-0,25"},
+        {{1, 1, CellType::number, "0.30000000000000004"}, "0,3"},
+        {{1, 1, CellType::number, "9.99999999999999999"}, "10"},
+        {{1, 1, CellType::number, "1E+20"}, "1E+20"},
+        {{1, 1, CellType::number, "1.5E-7"}, "1,5E-07"},
+        {{1, 1, CellType::number, "0.0001"}, "0,0001"},
+        {{1, 1, CellType::number, "12abc"}, "12abc"},
+        {{1, 1, CellType::boolean, "1"}, "VERO"},
+        {{1, 1, CellType::boolean, "false"}, "FALSO"},
+        {{1, 1, CellType::text, "3.5"}, "3.5"},
+    };
+    for (const auto& [cell, text] : shown)
+        EXPECT_EQ(bank::shown_text(cell.type, cell.value), text) << cell.value;
+    EXPECT_EQ(bank::column_name(28), "AB");
+    EXPECT_EQ(bank::cell_position("AB12")->column, 28);
+
+    // The small good pack as cells, last row first: the same pack.
+    std::vector<bank::Cell> cells;
+    for (int level = bank::kLevels; level >= 1; --level) {
+        const std::string l = std::to_string(level);
+        int column = 1;
+        cells.push_back({level + 1, column++, CellType::number, l});
+        for (std::string t :
+            {"Quanto fa " + l + " per uno?", l, std::string("Zero"), std::string("Mille"), std::string("Cento")})
+            cells.push_back({level + 1, column++, CellType::text, t});
+    }
+    EXPECT_TRUE(bank::read_sheet(cells).pack == bank::read_pack(good_pack()).pack);
+    struct Fault {
+        std::vector<bank::Cell> extra;
+        bank::Problem first;
+    };
+    const Fault faults[] = {
+        {{{4, 8, CellType::text, "nota"}},
+            {4,
+                "la riga ha testo nella colonna H: le domande stanno nelle colonne da A a F (livello, domanda, "
+                "risposta giusta e tre risposte sbagliate)"}},
+        {{{bank::kMaxSheetRows + 1, 1, CellType::text, "#"}},
+            {0, "il foglio ha testo oltre la riga 10000: un pacchetto di domande ne può avere al più 10000"}},
+    };
+    for (const Fault& f : faults) {
+        std::vector<bank::Cell> with = cells;
+        with.insert(with.end(), f.extra.begin(), f.extra.end());
+        const bank::Reading r = bank::read_sheet(with);
+        ASSERT_EQ(r.problems.size(), 1u) << bank::report("domande.xlsx", r.problems);
+        EXPECT_EQ(r.problems[0].line, f.first.line);
+        EXPECT_EQ(r.problems[0].what, f.first.what);
+    }
+    EXPECT_EQ(
+        bank::read_sheet({{1, 1, CellType::text, ""}}).problems.at(0).what.rfind("il primo foglio è vuoto", 0), 0u);
+}
+
 struct BadPack {
     const char* name;
     std::string bytes; // the file's content; a path of its own when it starts with "path:"
     std::string first; // the report's first line, without "ruvantia: domande.tsv"
     std::size_t lines = 1; // lines of the report
+    const char* file = "domande.tsv"; // the name it is saved under
 };
 
 std::vector<BadPack> bad_packs()
@@ -115,6 +246,10 @@ std::vector<BadPack> bad_packs()
     std::string many_faults = good;
     for (int i = 0; i < 25; ++i)
         many_faults += "0\tDomanda " + std::to_string(i) + "?\tA\tB\tC\tD\n";
+    std::string utf16_without_bom;
+    for (char c : good)
+        utf16_without_bom += std::string(1, c) + '\0';
+    const std::string packs = "path:" RUVANTIA_SOURCE_DIR "/tests/packs/";
     return {
         {"Missing", "path:/nonexistent/domande.tsv", ": il file non esiste: controlla il nome e la cartella"},
         {"Directory", "path:/tmp", ": è una cartella, non un file: indica il file delle domande"},
@@ -124,15 +259,30 @@ std::vector<BadPack> bad_packs()
         {"TooLarge", std::string(bank::kMaxPackBytes + 1, '#'),
             ": il file è troppo grande per un pacchetto di domande (più di 4 MB)"},
         {"TooManyLines", std::string(bank::kMaxPackLines, '\n') + good, ": il file ha più di 10000 righe"},
-        {"InvalidUtf8", with_line(good, 3, "2\tPerch\xE8 no?\tA\tB\tC\tD"),
-            ":3: testo non valido in UTF-8 (byte 0xE8 al carattere 8): salva il file con la codifica UTF-8"},
+        {"Windows1252UndefinedByte",
+            with_line(
+                with_line(good, 3, "2\tPerch\xE8 no?\tA\tB\tC\tD"), 5, "4\tQuanto fa\x81?\t4\tZero\tMille\tCento"),
+            ":5: testo in una codifica che il gioco non legge (byte 0x81 al carattere 12): salva il file come UTF-8: "
+            "da Excel con «Salva con nome» e il tipo «CSV UTF-8 (delimitato da virgole)», da LibreOffice con «Salva "
+            "con nome», «Modifica impostazioni filtro» e il set di caratteri «Unicode (UTF-8)»"},
+        {"Utf8WithABrokenByte",
+            with_line(with_line(good, 3, "2\tPerché no?\tA\tB\tC\tD"), 5, "4\tQuanto fa\xE8?\t4\tZero\tMille\tCento"),
+            ":5: testo in una codifica che il gioco non legge (byte 0xE8 al carattere 12)"},
+        {"Utf16WithoutBom", utf16_without_bom,
+            ": sembra testo UTF-16 senza il segno iniziale (BOM): salvalo come UTF-8"},
+        {"StrayNul", with_line(good, 4, std::string("3\tQuanto fa") + '\0' + " tre?\t3\tZero\tMille\tCento"),
+            ":4: il campo 2 (domanda) contiene un carattere di controllo (U+0000)"},
         {"ControlCharacter", with_line(good, 4, "3\tQuanto fa\x07 tre?\t3\tZero\tMille\tCento"),
             ":4: il campo 2 (domanda) contiene un carattere di controllo (U+0007)"},
         {"WrongFieldCount", with_line(good, 5, "4\tQuanto fa quattro?\t4\tZero\tMille"),
             ":5: la riga ha 5 campi invece di 6: scrivi livello, domanda, risposta giusta e tre risposte sbagliate, "
             "separati da tabulazioni"},
+        {"SeventhField", with_line(good, 5, "4\tQuanto fa quattro?\t4\tZero\tMille\tCento\tnota\t\t"),
+            ":5: la riga ha 7 campi invece di 6"},
         {"LevelNotANumber", with_line(good, 6, "cinque\tQuanto fa cinque?\t5\tZero\tMille\tCento"),
             ":6: livello \"cinque\" non valido: scrivi un numero da 1 a 15", 2},
+        {"LevelWithLetters", with_line(good, 1, "1°\tQuanto fa?\tUno\tDue\tTre\tQuattro"),
+            ":1: livello \"1°\" non valido: scrivi un numero da 1 a 15"},
         {"LevelWithoutQuestions", with_line(good, 8, "# il livello 7 manca"),
             ": il livello 7 non ha domande: ogni livello da 1 a 15 ne vuole almeno una"},
         {"UnclosedQuote", with_line(good_pack(';'), 2, "1;\"Quanto fa uno; per uno?;1;Zero;Mille;Cento"),
@@ -150,6 +300,9 @@ std::vector<BadPack> bad_packs()
             ":11: la risposta \"Dieci, come le dita delle due mani messe insieme\" è troppo lunga per stare su una "
             "riga del suo riquadro: accorciala"},
         {"MoreThanTwentyProblems", many_faults, ":17: livello \"0\" non valido", 21},
+        {"ZipBomb", packs + "bomba.xlsx", ": il file si decomprime in più di 32 MB: è troppo per un foglio di domande"},
+        {"XlsxThatIsNoZip", good, ": non è un foglio di Excel (.xlsx)", 1, "domande.xlsx"},
+        {"OdsWithoutASheet", packs + "senza-fogli.ods", ": il file non ha nessun foglio"},
     };
 }
 
@@ -168,7 +321,7 @@ TEST_P(BadPackTest, IsRefusedWithItsLineAndWhatToDo)
     const fs::path dir = fs::path(::testing::TempDir()) / ("bad-pack-" + std::string(bad.name));
     if (path.empty()) {
         fs::create_directories(dir);
-        path = (dir / "domande.tsv").string();
+        path = (dir / bad.file).string();
         std::ofstream(path, std::ios::binary) << bad.bytes;
     }
     const bank::Reading r = bank::load_and_check(path, fonts());
@@ -193,6 +346,8 @@ TEST(CommandLineTest, OptionsAndPacksAnswerWithTheRightWordsAndStatus)
     const std::string bad = (dir / "brutto.tsv").string();
     std::ofstream(bad) << with_line(good_pack(), 3, "2\tQuanto fa due per uno?\t2\t2\tMille\tCento");
     const std::string good = RUVANTIA_SOURCE_DIR "/tests/packs/calc-punto-e-virgola.csv";
+    const std::string windows = RUVANTIA_SOURCE_DIR "/tests/packs/calc-windows-1252.csv";
+    const std::string ods = RUVANTIA_SOURCE_DIR "/tests/packs/calc-livelli-numeri.ods";
     struct Run {
         std::string args;
         int status;
@@ -205,6 +360,10 @@ TEST(CommandLineTest, OptionsAndPacksAnswerWithTheRightWordsAndStatus)
         {"--version", 0, "ruvantia 1.0.0\n", ""},
         {"--print-bank", 0, std::string(bank::built_in_text()), ""},
         {"--check " + good, 0, "ruvantia: " + good + ": il pacchetto è buono, 300 domande\n", ""},
+        {"--check " + windows, 0,
+            "ruvantia: " + windows + ": il pacchetto è buono, 300 domande (letto come Windows-1252)\n", ""},
+        {"--check " + ods, 0,
+            "ruvantia: " + ods + ": il pacchetto è buono, 300 domande (letto dal foglio \"domande\")\n", ""},
         {"--check " + bad, 2, "", "ruvantia: " + bad + ":3: due risposte uguali, \"2\""},
         {bad, 2, "", "ruvantia: " + bad + ":3: due risposte uguali"},
         {good, 1, "", "ruvantia: "},

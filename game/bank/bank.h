@@ -1,11 +1,13 @@
-// The questions of a show: a question pack, read from a plain text file that anyone can write
-// in an editor or save from a spreadsheet. The built-in questions are a pack like any other,
-// carried inside the program (domande.tsv) and read by the same reader with the same checks.
+// The questions of a show: a question pack, read from a text file that anyone can write in an
+// editor or save from a spreadsheet, or from the spreadsheet's own file (sheet.h). The built-in
+// questions are a pack like any other, carried inside the program (domande.tsv) and read by the
+// same reader with the same checks.
 //
-// A pack is UTF-8 text, one question a row: level (1 to 15), question, right answer and three
-// wrong answers, separated by tabs, or by commas or semicolons with double quotes as a
-// spreadsheet saves CSV. An optional heading row, blank rows and rows starting with # are
-// skipped. Answers are written as they read: the board adds the blanks that leave room for
+// A pack is one question a row: level (1 to 15), question, right answer and three wrong
+// answers, separated by tabs, or by commas or semicolons with double quotes as a spreadsheet
+// saves CSV. Text is UTF-8 (with or without a BOM), UTF-16 with a BOM, or Windows-1252, as
+// spreadsheets save it on Windows. An optional heading row, blank rows and rows starting with #
+// are skipped. Answers are written as they read: the board adds the blanks that leave room for
 // each answer's letter.
 //
 // Every byte of a pack is untrusted. Reading one never stops at the first fault: it reports
@@ -66,6 +68,7 @@ struct Problem {
 struct Reading {
     Pack pack;
     std::vector<Problem> problems;
+    std::string how_read; // what the reader made of the file, when not plain UTF-8 text
     std::string digest; // the SHA-256 of a pack file's bytes, once it was read
     bool ok() const { return problems.empty(); }
 };
@@ -73,8 +76,12 @@ struct Reading {
 // Reads a pack from its bytes, with every check that needs no fonts.
 Reading read_pack(std::string_view bytes);
 
-// Reads the pack file a player named: a file that is missing, a folder, unreadable or too
-// large is a problem of its own. Nothing is written.
+// The pack as a tab-separated file, a level at a time, that read_pack reads back as this pack.
+std::string write_pack(const Pack& pack);
+
+// Reads the pack file a player named, text or spreadsheet (.xlsx, .ods): a file that is missing,
+// a folder, unreadable or too large is a problem of its own. Nothing is written. The desktop's
+// alone: the page hands its bytes to read_pack, or its sheet's cells to read_sheet.
 Reading load_pack(const std::string& path);
 
 // Problems of texts that do not fit their boxes on the board at the normal size, measured with

@@ -13,7 +13,7 @@ import { fileURLToPath } from 'node:url';
 import zlib from 'node:zlib';
 import { serve } from './serve.mjs';
 
-const repo = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const repo = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const site = process.env.RUVANTIA_SITE ?? path.join(repo, 'build/web/site');
 export const simulateBin = process.env.RUVANTIA_SIMULATE ?? path.join(repo, 'build/default/simulate');
 export const chromiumBin = process.env.CHROMIUM ?? '/usr/bin/chromium';

@@ -2,11 +2,12 @@
 // folder, whatever it holds and whatever name the address gives.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import { spawnSync } from 'node:child_process';
 import path from 'node:path';
 import test from 'node:test';
 import zlib from 'node:zlib';
 import {
-    click, inputs, launch, lineTime, needs, open, sameTrace, simulate, site, steps, tempDir, trace, waitLine,
+    click, inputs, launch, lineTime, needs, open, sameTrace, simulate, repo, simulateBin, site, steps, tempDir, trace, waitLine,
 } from './harness.mjs';
 
 await needs({ simulate: true });
@@ -154,4 +155,64 @@ test('question packs are text from the page\'s own folder', { timeout: 120000 },
             }
         }
     });
+});
+
+// Every pack as people save it, dropped on the page, reads as the desktop reads it: a good one as
+// the very same questions, a bad one with the very same messages. The page reads spreadsheets with
+// its own unzip and XML parser, so this is what keeps the two one reader.
+test('dropped packs read as on the desktop', { timeout: 120000 }, async () => {
+    const packs = path.join(repo, 'tests/packs');
+    const dir = tempDir('dropped');
+    const good = fs.readFileSync(path.join(repo, 'game/bank/domande.tsv'), 'latin1');
+    const withLine = (n, line) => Buffer.from(good.split('\n').map((l, i) => (i === n - 1 ? line : l)).join('\n'), 'latin1');
+    const files = Object.fromEntries(fs.readdirSync(packs).filter((f) => !f.endsWith('.sh'))
+        .map((f) => [f, fs.readFileSync(path.join(packs, f))]));
+    Object.assign(files, {
+        'non-zip.xlsx': Buffer.from('1\tQuanto fa uno?\tUno\tDue\tTre\tQuattro\n'),
+        'indefinito.tsv': withLine(3, '1\tQuanto fa \x81?\tUno\tDue\tTre\tQuattro'),
+        'nul.tsv': withLine(4, '3\tQuanto fa\x00 tre?\t3\tZero\tMille\tCento'),
+        'lettere.tsv': withLine(1, '1\u00c2\u00b0\tQuanto fa?\tUno\tDue\tTre\tQuattro'),
+    });
+    // What the desktop says of each, and the questions it plays from the good ones.
+    const ruvantia = path.join(path.dirname(simulateBin), 'ruvantia');
+    const desktop = {};
+    for (const [name, bytes] of Object.entries(files)) {
+        fs.writeFileSync(path.join(dir, name), bytes);
+        const r = spawnSync(ruvantia, ['--check', name], { cwd: dir, encoding: 'utf8' });
+        desktop[name] = r.status === 0
+            ? { questions: simulate(['--pack', path.join(dir, name), '--bank']).split('\n').filter((l) => l)
+                .map((l) => { const [level, , ...texts] = l.split('\t'); return [level, texts[0], ...texts.slice(1).map((a) => a.slice(6))].join('\t'); }) }
+            : { says: r.stderr.trim() };
+    }
+    fs.rmSync(dir, { recursive: true });
+    assert.ok(Object.values(desktop).filter((d) => d.says).length >= 6, 'the bad packs');
+
+    const s = await open(browser, '?prova');
+    try {
+        await s.page.waitForFunction(() => performance.getEntriesByName('ruvantia-first-frame').length === 1,
+            null, { timeout: 20000 });
+        for (const [name, bytes] of Object.entries(files)) {
+            const page = await s.page.evaluate(async ({ name, data }) => {
+                const read = performance.getEntriesByName('ruvantia-pack-read').length;
+                const transfer = new DataTransfer();
+                transfer.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name));
+                document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+                while (performance.getEntriesByName('ruvantia-pack-read').length === read)
+                    await new Promise((resolve) => setTimeout(resolve, 20));
+                const problemi = document.querySelector('pre#problemi');
+                return { says: problemi.hidden ? '' : problemi.textContent.split('\n\n(clicca')[0].trim(),
+                    questions: window.ruvantia.questions().split('\n').filter((l) => l) };
+            }, { name, data: bytes.toString('base64') });
+            if (desktop[name].says) {
+                assert.equal(page.says, desktop[name].says, name);
+                await s.page.locator('pre#problemi').click();
+            } else {
+                assert.equal(page.says, '', name);
+                assert.deepEqual(page.questions, desktop[name].questions, name);
+            }
+        }
+        assert.deepEqual(s.problems, []);
+    } finally {
+        await s.close();
+    }
 });

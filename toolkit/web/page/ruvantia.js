@@ -271,15 +271,45 @@
     return true;
   }
 
+  // The sheet reader (fflate and the walk of a sheet's XML) comes with the first spreadsheet.
+  let sheetReader = null;
+  function loadSheetReader() {
+    sheetReader ??= new Promise((resolve, reject) => {
+      const script = document.createElement('script');
+      script.src = 'sheets.js';
+      script.onload = resolve;
+      script.onerror = () => {
+        sheetReader = null;
+        reject(new Error('sheets.js'));
+      };
+      document.head.append(script);
+    });
+    return sheetReader;
+  }
+
   // A pack's bytes through the same reader and checks as on the desktop. True when it is good.
-  function takePack(bytes, name) {
+  async function takePack(bytes, name) {
     const size = Math.min(bytes.length, maxPack);
-    const at = core._malloc(size + 1);
-    core.HEAPU8.set(bytes.subarray(0, size), at);
-    const good = core.ccall('ruvantia_pack', 'number', ['number', 'number', 'string'], [at, size, name]);
-    core._free(at);
-    if (!good) say(core.UTF8ToString(core._ruvantia_problems()));
-    return good === 1;
+    const read = () => {
+      const at = core._malloc(size + 1);
+      core.HEAPU8.set(bytes.subarray(0, size), at);
+      const said = core.ccall('ruvantia_pack', 'number', ['number', 'number', 'string'], [at, size, name]);
+      core._free(at);
+      return said;
+    };
+    let said = read();
+    if (said === 2) {
+      try {
+        await loadSheetReader();
+      } catch {
+        say(`ruvantia: ${name}: il lettore dei fogli di calcolo non si è caricato: ricarica la pagina e riprova`);
+        return false;
+      }
+      said = read();
+    }
+    if (!said) say(core.UTF8ToString(core._ruvantia_problems()));
+    performance.mark('ruvantia-pack-read');
+    return said === 1;
   }
 
   async function readAtMost(response, limit) {
@@ -334,7 +364,7 @@
         return;
       }
       const bytes = new Uint8Array(await file.slice(0, maxPack).arrayBuffer());
-      if (takePack(bytes, file.name)) start();
+      if (await takePack(bytes, file.name)) start();
     });
   }
 
@@ -383,6 +413,7 @@
       lateness: () => lines(0).map((_, i) => core._ruvantia_lateness(i)),
       ended: () => core._ruvantia_ended() === 1,
       recording: () => core.UTF8ToString(core._ruvantia_recording()),
+      questions: () => core.UTF8ToString(core._ruvantia_questions()),
       rect(name) {
         const m = /^(Form\d)\.(\w+)(?:\((\d+)\))?$/.exec(String(name));
         if (!m) return null;
