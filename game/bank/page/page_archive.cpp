@@ -6,8 +6,10 @@
 #include <memory>
 #include <vector>
 
-// The page's sheet reader, one archive open at a time.
-EM_JS(int, sheets_ready, (), { return typeof globalThis.ruvantiaSheets == = 'object' ? 1 : 0; });
+// The page's sheet reader, one archive open at a time. Kept from clang-format, which would
+// split JavaScript's operators.
+// clang-format off
+EM_JS(int, sheets_ready, (), { return globalThis.ruvantiaSheets ? 1 : 0; });
 EM_JS(int, sheets_open, (const char* bytes, int length, int most_entries, int most_bytes), {
     Module.sheet = globalThis.ruvantiaSheets.open(HEAPU8.slice(bytes, bytes + length), most_entries, most_bytes);
     return Module.sheet.status;
@@ -21,6 +23,7 @@ EM_JS(char*, sheets_entry, (const char* entry, int* length), {
     return at;
 });
 EM_JS(void, sheets_close, (), { delete Module.sheet; });
+// clang-format on
 
 namespace bank {
 
