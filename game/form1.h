@@ -40,7 +40,13 @@ constexpr tk::Color kCyan = 0x00FFFF; // the host line
 constexpr int kDialogTop = 1320;
 inline constexpr tk::FormDesign dialog_design(std::string_view name, std::string_view title, int width, int height)
 {
-    return tk::FormDesign {name, title, width, height, colors::kBoard, "Form1", tk::Placement::OverOwner, kDialogTop};
+    return tk::FormDesign {.name = name,
+        .title = title,
+        .ClientWidth = width,
+        .ClientHeight = height,
+        .owner = "Form1",
+        .placement = tk::Placement::OverOwner,
+        .top_over_owner = kDialogTop};
 }
 
 // The board as it stands before Form_Load: everything but the logo and the host line hidden.

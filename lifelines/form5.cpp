@@ -14,26 +14,41 @@ constexpr std::array<int, 4> kColumn = {480, 1560, 2640, 3720};
 
 tk::Shape frame(int left, int top, int width, int height)
 {
-    return tk::Shape {left, top, width, height, kFrame, kBoard, 0, 1, false};
+    return tk::Shape {.Left = left, .Top = top, .Width = width, .Height = height, .Visible = false};
 }
 
 tk::Line line(int x1, int y1, int x2, int y2)
 {
-    return tk::Line {x1, y1, x2, y2, kFrame, 1, false};
+    return tk::Line {.X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2, .Visible = false};
 }
 
 tk::Label label(int left, int top, int width, int height, const char* caption, tk::Color color, double size,
     int pointer = tk::kDefaultPointer)
 {
-    return tk::Label {left, top, width, height, caption, kBoard, color, 1, tk::Align::Center, false, true, pointer, "",
-        tk::Typeface {"MS Sans Serif", size, true}};
+    return tk::Label {.Left = left,
+        .Top = top,
+        .Width = width,
+        .Height = height,
+        .Caption = caption,
+        .ForeColor = color,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .MousePointer = pointer,
+        .Font = {.Size = size, .Bold = true}};
 }
 
 // Segment k of a bar: 1 sits on the base line, 25 at the top.
 tk::ControlArray<tk::Shape, 25, 1> bar(int left)
 {
     return tk::ControlArray<tk::Shape, 25, 1>::generate([left](int k) {
-        return tk::Shape {left, 4920 - 120 * (k - 1), 495, 135, kWhite, kGreen, 1, 1, false};
+        return tk::Shape {.Left = left,
+            .Top = 4920 - 120 * (k - 1),
+            .Width = 495,
+            .Height = 135,
+            .BorderColor = kWhite,
+            .BackColor = kGreen,
+            .BackStyle = 1,
+            .Visible = false};
     });
 }
 
