@@ -216,7 +216,7 @@ BoardControls::BoardControls()
 }
 
 Board::Board(Game& g)
-    : tk::Form(g.runtime,
+    : FormOf(g.runtime,
         tk::FormDesign {.name = "Form1",
             .title = "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla "
                      "squadra di RUVANTIA",
@@ -226,44 +226,20 @@ Board::Board(Game& g)
 {
 }
 
-void Board::reset_controls()
-{
-    static_cast<BoardControls&>(*this) = BoardControls {};
-}
-
 // Back to front. The frames lie over their labels, so that an opaque answer box or rung still
 // shows its outline; frames and lines never take clicks, so they cover nothing that matters.
-void Board::visit_controls(tk::ControlVisitor& v)
+void BoardControls::each_control(tk::ControlVisitor& v)
 {
-    tk::visit(v, "Image1", Image1);
-    tk::visit(v, "Label4", Label4);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Label6", Label6);
-    tk::visit(v, "Label5", Label5);
-    tk::visit(v, "Image2", Image2);
-    tk::visit(v, "Image3", Image3);
-    tk::visit(v, "Image4", Image4);
-    tk::visit(v, "Shape4", Shape4);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Shape5", Shape5);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Line2", Line2);
-    tk::visit(v, "Line6", Line6);
-    tk::visit(v, "Line7", Line7);
-    tk::visit(v, "Line8", Line8);
-    tk::visit(v, "Line9", Line9);
-    tk::visit(v, "Line10", Line10);
-    tk::visit(v, "Line11", Line11);
-    tk::visit(v, "Line12", Line12);
-    tk::visit(v, "Line13", Line13);
-    tk::visit(v, "Line14", Line14);
-    tk::visit(v, "Line3", Line3);
-    tk::visit(v, "Line4", Line4);
-    tk::visit(v, "Line5", Line5);
+    // clang-format off
+    tk::visit_all(v,
+        "Image1", Image1,
+        "Label4", Label4, "Label1", Label1, "Label2", Label2, "Label3", Label3, "Label6", Label6, "Label5", Label5,
+        "Image2", Image2, "Image3", Image3, "Image4", Image4,
+        "Shape4", Shape4, "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3, "Shape5", Shape5,
+        "Line1", Line1, "Line2", Line2, "Line6", Line6, "Line7", Line7, "Line8", Line8, "Line9", Line9,
+        "Line10", Line10, "Line11", Line11, "Line12", Line12, "Line13", Line13, "Line14", Line14, "Line3", Line3,
+        "Line4", Line4, "Line5", Line5);
+    // clang-format on
 }
 
 void Board::click(std::string_view control, int index)

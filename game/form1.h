@@ -53,6 +53,7 @@ inline constexpr tk::FormDesign dialog_design(std::string_view name, std::string
 // Board::visit_controls gives their order on screen.
 struct BoardControls {
     BoardControls();
+    void each_control(tk::ControlVisitor& v); // back to front
 
     tk::Picture Image1;
     tk::Label Label4;
@@ -73,11 +74,10 @@ struct BoardControls {
     tk::ControlArray<tk::Line, 6> Line2;
 };
 
-class Board final : public tk::Form, public BoardControls {
+class Board final : public tk::FormOf<BoardControls> {
 public:
     explicit Board(Game& game);
 
-    void visit_controls(tk::ControlVisitor&) override;
     void click(std::string_view control, int index) override;
     void close_requested() override;
 
@@ -190,7 +190,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void reset_controls() override;
 
 private:
     Game& game;

@@ -33,24 +33,20 @@ PhoneFriendControls::PhoneFriendControls()
 }
 
 PhoneFriend::PhoneFriend(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form4", "AIUTO DA CASA", 4905, 2700))
+    : FormOf(g.runtime, dialog_design("Form4", "AIUTO DA CASA", 4905, 2700))
     , game(g)
 {
 }
 
-void PhoneFriend::reset_controls()
+void PhoneFriendControls::each_control(tk::ControlVisitor& v)
 {
-    static_cast<PhoneFriendControls&>(*this) = PhoneFriendControls {};
-}
-
-void PhoneFriend::visit_controls(tk::ControlVisitor& v)
-{
-    tk::visit(v, "Image1", Image1);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
+    // clang-format off
+    tk::visit_all(v,
+        "Image1", Image1,
+        "Shape1", Shape1, "Shape2", Shape2,
+        "Line1", Line1,
+        "Label1", Label1, "Label2", Label2);
+    // clang-format on
 }
 
 void PhoneFriend::click(std::string_view control, int)

@@ -88,48 +88,25 @@ AudiencePollControls::AudiencePollControls()
 }
 
 AudiencePoll::AudiencePoll(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form5", "AIUTO DEL PUBBLICO", 4680, 6450))
+    : FormOf(g.runtime, dialog_design("Form5", "AIUTO DEL PUBBLICO", 4680, 6450))
     , game(g)
 {
 }
 
-void AudiencePoll::reset_controls()
-{
-    static_cast<AudiencePollControls&>(*this) = AudiencePollControls {};
-}
-
 // Back to front; the frames lie over the labels they surround.
-void AudiencePoll::visit_controls(tk::ControlVisitor& v)
+void AudiencePollControls::each_control(tk::ControlVisitor& v)
 {
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Label4", Label4);
-    tk::visit(v, "Label5", Label5);
-    tk::visit(v, "Label6", Label6);
-    tk::visit(v, "Label7", Label7);
-    tk::visit(v, "Label8", Label8);
-    tk::visit(v, "Label9", Label9);
-    tk::visit(v, "Label10", Label10);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Line2", Line2);
-    tk::visit(v, "Line3", Line3);
-    tk::visit(v, "Line4", Line4);
-    tk::visit(v, "Line5", Line5);
-    tk::visit(v, "Shape6", Shape6);
-    tk::visit(v, "Shape7", Shape7);
-    tk::visit(v, "Shape8", Shape8);
-    tk::visit(v, "Shape9", Shape9);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape4", Shape4);
-    tk::visit(v, "Shape5", Shape5);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Shape10", Shape10);
-    tk::visit(v, "Shape11", Shape11);
-    tk::visit(v, "Shape12", Shape12);
-    tk::visit(v, "Shape13", Shape13);
-    tk::visit(v, "Shape14", Shape14);
+    // clang-format off
+    tk::visit_all(v,
+        "Label1", Label1, "Label2", Label2, "Label3", Label3, "Label4", Label4, "Label5", Label5, "Label6", Label6,
+        "Label7", Label7, "Label8", Label8, "Label9", Label9, "Label10", Label10,
+        "Shape3", Shape3,
+        "Line2", Line2, "Line3", Line3, "Line4", Line4, "Line5", Line5,
+        "Shape6", Shape6, "Shape7", Shape7, "Shape8", Shape8, "Shape9", Shape9, "Shape1", Shape1, "Shape2", Shape2,
+        "Shape4", Shape4, "Shape5", Shape5,
+        "Line1", Line1,
+        "Shape10", Shape10, "Shape11", Shape11, "Shape12", Shape12, "Shape13", Shape13, "Shape14", Shape14);
+    // clang-format on
 }
 
 void AudiencePoll::click(std::string_view control, int)

@@ -77,4 +77,15 @@ private:
     bool shown_ = false;
 };
 
+// A window whose controls are the struct C. A C as it is built is the window's design, to which
+// every load returns, and C::each_control visits the controls back to front.
+template <typename C> class FormOf : public Form, public C {
+public:
+    using Form::Form;
+    void visit_controls(ControlVisitor& v) override { C::each_control(v); }
+
+protected:
+    void reset_controls() override { static_cast<C&>(*this) = C {}; }
+};
+
 } // namespace tk

@@ -44,28 +44,21 @@ WalkAwayControls::WalkAwayControls()
 }
 
 WalkAway::WalkAway(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form2", "Vuoi veramente abbandonare?", 5070, 3285))
+    : FormOf(g.runtime, dialog_design("Form2", "Vuoi veramente abbandonare?", 5070, 3285))
     , game(g)
 {
 }
 
-void WalkAway::reset_controls()
-{
-    static_cast<WalkAwayControls&>(*this) = WalkAwayControls {};
-}
-
 // Back to front. The frames lie over the labels, so that the opaque "NO", which reaches down to
 // the bottom of its frame, does not hide the frame's lower edge.
-void WalkAway::visit_controls(tk::ControlVisitor& v)
+void WalkAwayControls::each_control(tk::ControlVisitor& v)
 {
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Line2", Line2);
+    // clang-format off
+    tk::visit_all(v,
+        "Label1", Label1, "Label2", Label2, "Label3", Label3,
+        "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3,
+        "Line1", Line1, "Line2", Line2);
+    // clang-format on
 }
 
 void WalkAway::click(std::string_view control, int)

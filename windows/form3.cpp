@@ -89,26 +89,18 @@ GoodbyeControls::GoodbyeControls()
 }
 
 Goodbye::Goodbye(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign {.name = "Form3", .title = "CIAO!", .ClientWidth = 9630, .ClientHeight = 9615})
+    : FormOf(g.runtime, tk::FormDesign {.name = "Form3", .title = "CIAO!", .ClientWidth = 9630, .ClientHeight = 9615})
     , game(g)
 {
 }
 
-void Goodbye::reset_controls()
+void GoodbyeControls::each_control(tk::ControlVisitor& v)
 {
-    static_cast<GoodbyeControls&>(*this) = GoodbyeControls {};
-}
-
-void Goodbye::visit_controls(tk::ControlVisitor& v)
-{
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Label4", Label4);
-    tk::visit(v, "Label5", Label5);
+    // clang-format off
+    tk::visit_all(v,
+        "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3,
+        "Label1", Label1, "Label2", Label2, "Label3", Label3, "Label4", Label4, "Label5", Label5);
+    // clang-format on
 }
 
 // Closing the goodbye screen from its title bar simply ends the show now.

@@ -39,27 +39,19 @@ FinalAnswerControls::FinalAnswerControls()
 }
 
 FinalAnswer::FinalAnswer(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form6", "LA ACCENDIAMO?", 4755, 3090))
+    : FormOf(g.runtime, dialog_design("Form6", "LA ACCENDIAMO?", 4755, 3090))
     , game(g)
 {
 }
 
-void FinalAnswer::reset_controls()
+void FinalAnswerControls::each_control(tk::ControlVisitor& v)
 {
-    static_cast<FinalAnswerControls&>(*this) = FinalAnswerControls {};
-}
-
-void FinalAnswer::visit_controls(tk::ControlVisitor& v)
-{
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Line2", Line2);
-    tk::visit(v, "Line3", Line3);
-    tk::visit(v, "Line4", Line4);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
+    // clang-format off
+    tk::visit_all(v,
+        "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3,
+        "Line1", Line1, "Line2", Line2, "Line3", Line3, "Line4", Line4,
+        "Label1", Label1, "Label2", Label2);
+    // clang-format on
 }
 
 void FinalAnswer::click(std::string_view control, int index)
