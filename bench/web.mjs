@@ -158,7 +158,7 @@ for (let r = 0; r < runs; ++r) {
     await click(page, `Form1.Label6(${letter(start, await inputs(page), now, 'wrong')})`);
     const built = await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, asked);
     await click(page, 'Form6.Label2(0)');
-    await waitLine(page, / end$/, built, 180000);
+    await waitLine(page, / end$/, built);
     const late = await page.evaluate(() => window.ruvantia.lateness());
     results.p99.push(quantile(late, 0.99));
     results.max.push(Math.max(...late));

@@ -12,9 +12,9 @@ using namespace colors;
 
 namespace {
 
-constexpr tk::Typeface kSans {"MS Sans Serif", 13.5, false};
-constexpr tk::Typeface kSansBold {"MS Sans Serif", 13.5, true};
-constexpr tk::Typeface kHostFont {"Times New Roman", 17.25, true};
+constexpr tk::Typeface kSans {.Size = 13.5};
+constexpr tk::Typeface kSansBold {.Size = 13.5, .Bold = true};
+constexpr tk::Typeface kHostFont {.Name = "Times New Roman", .Size = 17.25, .Bold = true};
 
 constexpr std::array<std::string_view, 15> kRungCaptions = {
     "   1   € 50",
@@ -77,17 +77,27 @@ constexpr std::array<std::array<std::string_view, 5>, 15> kFrasi = {{
 
 tk::Line line(int x1, int y1, int x2, int y2, tk::Color color, int width = 1)
 {
-    return tk::Line {x1, y1, x2, y2, color, width, false};
+    return tk::Line {
+        .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2, .BorderColor = color, .BorderWidth = width, .Visible = false};
 }
 
 tk::Shape frame(int left, int top, int width, int height, int border = 1)
 {
-    return tk::Shape {left, top, width, height, kFrame, kBoard, 0, border, false};
+    return tk::Shape {
+        .Left = left, .Top = top, .Width = width, .Height = height, .BorderWidth = border, .Visible = false};
 }
 
 tk::Picture lifeline(int top, int width, int height, std::string_view art, const char* tip)
 {
-    return tk::Picture {840, top, width, height, art, false, false, tk::kCustomPointer, tip};
+    return tk::Picture {.Left = 840,
+        .Top = top,
+        .Width = width,
+        .Height = height,
+        .Source = art,
+        .Visible = false,
+        .Enabled = false,
+        .MousePointer = tk::kCustomPointer,
+        .ToolTipText = tip};
 }
 
 // The arrow that points at a lifeline: a shaft and two barbs.
@@ -110,29 +120,64 @@ tk::ControlArray<tk::Line, 2> cross(int top)
 
 BoardControls::BoardControls()
 {
-    Image1 = tk::Picture {2520, 1320, 7155, 6675, "logo.svg", true, true, tk::kCustomPointer,
-        "CLICCA QUI PER INIZIARE LA SCALATA VERSO IL MILIONE!"};
-    Label4 = tk::Label {
-        240, 360, 11895, 375, "", kBoard, kCyan, 1, tk::Align::Center, true, true, tk::kDefaultPointer, "", kHostFont};
+    Image1 = tk::Picture {.Left = 2520,
+        .Top = 1320,
+        .Width = 7155,
+        .Height = 6675,
+        .Source = "logo.svg",
+        .MousePointer = tk::kCustomPointer,
+        .ToolTipText = "CLICCA QUI PER INIZIARE LA SCALATA VERSO IL MILIONE!"};
+    Label4 = tk::Label {.Left = 240,
+        .Top = 360,
+        .Width = 11895,
+        .Height = 375,
+        .ForeColor = kCyan,
+        .Alignment = tk::Align::Center,
+        .Font = kHostFont};
     Shape4 = frame(120, 120, 12135, 855, 2);
     Label1 = tk::ControlArray<tk::Label, 15>::generate([](int i) {
-        return tk::Label {9600, 7800 - 480 * i, 2655, 375, std::string(kRungCaptions[static_cast<std::size_t>(i)]),
-            kBoard, Board::rung_text(i), 1, tk::Align::Left, false, true, tk::kDefaultPointer, "", kSansBold};
+        return tk::Label {.Left = 9600,
+            .Top = 7800 - 480 * i,
+            .Width = 2655,
+            .Height = 375,
+            .Caption = std::string(kRungCaptions[static_cast<std::size_t>(i)]),
+            .ForeColor = Board::rung_text(i),
+            .Visible = false,
+            .Font = kSansBold};
     });
     Shape1 = tk::ControlArray<tk::Shape, 15>::generate([](int i) { return frame(9600, 7800 - 480 * i, 2655, 375); });
-    Label2 = tk::Label {
-        2520, 8400, 6975, 735, "", kBoard, kWhite, 1, tk::Align::Center, false, true, tk::kDefaultPointer, "", kSans};
+    Label2 = tk::Label {.Left = 2520,
+        .Top = 8400,
+        .Width = 6975,
+        .Height = 735,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .Font = kSans};
     Shape2 = frame(1440, 8280, 9255, 975, 2);
     Label6 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
         static constexpr std::array<std::string_view, 4> letters = {" A:", " B:", " C:", " D:"};
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
-        return tk::Label {x, y, 4455, 495, std::string(letters[static_cast<std::size_t>(i)]), kBoard, kRungText, 0,
-            tk::Align::Left, false, true, tk::kCustomPointer, "", kSansBold};
+        return tk::Label {.Left = x,
+            .Top = y,
+            .Width = 4455,
+            .Height = 495,
+            .Caption = std::string(letters[static_cast<std::size_t>(i)]),
+            .ForeColor = kRungText,
+            .BackStyle = 0,
+            .Visible = false,
+            .MousePointer = tk::kCustomPointer,
+            .Font = kSansBold};
     });
     Label3 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
-        return tk::Label {x, y, 4455, 495, i == 3 ? " " : "", kBoard, kWhite, 1, tk::Align::Left, false, false,
-            tk::kDefaultPointer, "", kSans};
+        return tk::Label {.Left = x,
+            .Top = y,
+            .Width = 4455,
+            .Height = 495,
+            .Caption = i == 3 ? " " : "",
+            .Visible = false,
+            .Enabled = false,
+            .Font = kSans};
     });
     Shape3 = tk::ControlArray<tk::Shape, 4>::generate([](int i) {
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
@@ -141,8 +186,18 @@ BoardControls::BoardControls()
     Image2 = lifeline(2040, 1005, 675, "fifty.svg", "CHIEDI L'AIUTO DEL COMPUTER!");
     Image3 = lifeline(3480, 1065, 690, "phone.svg", "CHIEDI L'AIUTO DA CASA!");
     Image4 = lifeline(4920, 1005, 675, "audience.svg", "CHIEDI L'AIUTO DEL PUBBLICO!");
-    Label5 = tk::Label {480, 6720, 2055, 375, "ABBANDONA", kBoard, kGreen, 1, tk::Align::Center, false, false,
-        tk::kCustomPointer, "VUOI FINIRE QUI LA TUA AVVENTURA?", kSansBold};
+    Label5 = tk::Label {.Left = 480,
+        .Top = 6720,
+        .Width = 2055,
+        .Height = 375,
+        .Caption = "ABBANDONA",
+        .ForeColor = kGreen,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .Enabled = false,
+        .MousePointer = tk::kCustomPointer,
+        .ToolTipText = "VUOI FINIRE QUI LA TUA AVVENTURA?",
+        .Font = kSansBold};
     Shape5 = frame(240, 6600, 2535, 615, 2);
     arrow(Line6, Line7, Line8, 2400, 0x80FF80);
     arrow(Line9, Line10, Line11, 3840, kGreen);
@@ -161,53 +216,30 @@ BoardControls::BoardControls()
 }
 
 Board::Board(Game& g)
-    : tk::Form(g.runtime,
-        tk::FormDesign {"Form1",
-            "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla "
-            "squadra di RUVANTIA",
-            12345, 10965, kBoard})
+    : FormOf(g.runtime,
+        tk::FormDesign {.name = "Form1",
+            .title = "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla "
+                     "squadra di RUVANTIA",
+            .ClientWidth = 12345,
+            .ClientHeight = 10965})
     , game(g)
 {
 }
 
-void Board::reset_controls()
-{
-    static_cast<BoardControls&>(*this) = BoardControls {};
-}
-
 // Back to front. The frames lie over their labels, so that an opaque answer box or rung still
 // shows its outline; frames and lines never take clicks, so they cover nothing that matters.
-void Board::visit_controls(tk::ControlVisitor& v)
+void BoardControls::each_control(tk::ControlVisitor& v)
 {
-    tk::visit(v, "Image1", Image1);
-    tk::visit(v, "Label4", Label4);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Label6", Label6);
-    tk::visit(v, "Label5", Label5);
-    tk::visit(v, "Image2", Image2);
-    tk::visit(v, "Image3", Image3);
-    tk::visit(v, "Image4", Image4);
-    tk::visit(v, "Shape4", Shape4);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Shape5", Shape5);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Line2", Line2);
-    tk::visit(v, "Line6", Line6);
-    tk::visit(v, "Line7", Line7);
-    tk::visit(v, "Line8", Line8);
-    tk::visit(v, "Line9", Line9);
-    tk::visit(v, "Line10", Line10);
-    tk::visit(v, "Line11", Line11);
-    tk::visit(v, "Line12", Line12);
-    tk::visit(v, "Line13", Line13);
-    tk::visit(v, "Line14", Line14);
-    tk::visit(v, "Line3", Line3);
-    tk::visit(v, "Line4", Line4);
-    tk::visit(v, "Line5", Line5);
+    // clang-format off
+    tk::visit_all(v,
+        "Image1", Image1,
+        "Label4", Label4, "Label1", Label1, "Label2", Label2, "Label3", Label3, "Label6", Label6, "Label5", Label5,
+        "Image2", Image2, "Image3", Image3, "Image4", Image4,
+        "Shape4", Shape4, "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3, "Shape5", Shape5,
+        "Line1", Line1, "Line2", Line2, "Line6", Line6, "Line7", Line7, "Line8", Line8, "Line9", Line9,
+        "Line10", Line10, "Line11", Line11, "Line12", Line12, "Line13", Line13, "Line14", Line14, "Line3", Line3,
+        "Line4", Line4, "Line5", Line5);
+    // clang-format on
 }
 
 void Board::click(std::string_view control, int index)

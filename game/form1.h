@@ -40,13 +40,20 @@ constexpr tk::Color kCyan = 0x00FFFF; // the host line
 constexpr int kDialogTop = 1320;
 inline constexpr tk::FormDesign dialog_design(std::string_view name, std::string_view title, int width, int height)
 {
-    return tk::FormDesign {name, title, width, height, colors::kBoard, "Form1", tk::Placement::OverOwner, kDialogTop};
+    return tk::FormDesign {.name = name,
+        .title = title,
+        .ClientWidth = width,
+        .ClientHeight = height,
+        .owner = "Form1",
+        .placement = tk::Placement::OverOwner,
+        .top_over_owner = kDialogTop};
 }
 
 // The board as it stands before Form_Load: everything but the logo and the host line hidden.
 // Board::visit_controls gives their order on screen.
 struct BoardControls {
     BoardControls();
+    void each_control(tk::ControlVisitor& v); // back to front
 
     tk::Picture Image1;
     tk::Label Label4;
@@ -67,26 +74,47 @@ struct BoardControls {
     tk::ControlArray<tk::Line, 6> Line2;
 };
 
-class Board final : public tk::Form, public BoardControls {
+class Board final : public tk::FormOf<BoardControls> {
 public:
     explicit Board(Game& game);
 
-    void visit_controls(tk::ControlVisitor&) override;
     void click(std::string_view control, int index) override;
     void close_requested() override;
 
     // Window variables: public, the other windows read and assign them by name.
     using Integer = tk::Integer;
-    Integer m = 0, y = 0, k = 0;
-    Integer conta = 0;
-    std::string domanda;
-    std::string risgiusta;
-    Integer qq = 0, ind = 0, ll = 0, disp = 0, aiuti = 0;
-    std::string valdom;
-    Integer nn = 0, clic = 0, indlab = 0, bb = 0, indice = 0, ccc = 0;
-    std::string lettera;
-    Integer qqq = 0, f = 0, sa = 0, xc = 0, sb = 0, io = 0, sd = 0, we = 0, conta2 = 0, lp = 0, hg = 0;
-    Integer passo = 0; // Timer4's own step, never reset
+    // Each says what it holds and which phase (file) uses it.
+    Integer m = 0; // Timer3's tick count: the blinking invitation (opening)
+    Integer y = 0; // Timer2's tick count: the board's reveal (opening)
+    Integer k = 0; // Timer1's tick count: the ladder's sweep (opening)
+    Integer conta = 0; // the current question, 1 to 15, 0 before the first (presentation; endings count it down)
+    std::string domanda; // the current question's text (question)
+    std::string risgiusta; // the right answer as its label shows it, leading blanks included (question, lifelines)
+    Integer qq = 0; // the host's lead-in slot just drawn, 1 to 5 (presentation)
+    Integer ind = 0; // the question drawn from the level's pool, 0 once it is shown (question)
+    Integer ll = 0; // the answer position, 0 to 3, that Timer5 fills next (question, reveal)
+    Integer disp = 0; // the arrangement, 1 to 12, of the answers on A to D (question)
+    Integer aiuti = 0; // lifelines not yet taken, 3 after Form_Load (lifelines, choice)
+    std::string valdom; // the value line, "DOMANDA DA 50 EURO" and on (presentation, choice, endings)
+    Integer nn = 0; // Timer6's tick count: the prompts while the player hesitates (choice, lifelines, endings)
+    Integer clic = 0; // answer clicks taken in this question: the lock on a second (choice, reveal)
+    Integer indlab = 0; // the letter clicked, 0 to 3 (choice, reveal)
+    Integer bb = 0; // Timer7's step: the suspense before a right answer (reveal)
+    Integer indice = 0; // working value of Timer8, Timer9 and Timer10 (reveal, endings)
+    Integer ccc = 0; // Timer8's tick count: the wrong answer's flashes (reveal)
+    std::string lettera; // the right answer's letter, said after a wrong answer (reveal)
+    Integer qqq = 0; // Timer9's and Timer10's tick count, cleared by Timer14 (reveal, milestones, endings)
+    Integer f = 0; // Timer10's counter (endings)
+    Integer sa = 0; // Timer11's tick count: the board taken apart at the close (endings)
+    Integer xc = 0; // Timer12's tick count: the sum taken home after walking away (endings)
+    Integer sb = 0; // answers taken away by the computer's 50:50 (lifelines)
+    Integer io = 0; // Timer13's tick count: the 50:50 at work (lifelines)
+    Integer sd = 0; // Timer14's step: a milestone's celebration (milestones)
+    Integer we = 0; // Timer15's tick count: the light stepping down after a wrong answer (endings)
+    Integer conta2 = 0; // Timer10's working value (endings)
+    Integer lp = 0; // Timer16's tick count: the million's light runs (milestones)
+    Integer hg = 0; // Timer16's completed runs of lights (milestones)
+    Integer passo = 0; // Timer4's own step, never reset (presentation)
 
     tk::Table2<std::string_view, 1, 15, 1, 5> frasi;
     tk::Table<std::string, 1, 3> sbagliate;
@@ -162,7 +190,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void reset_controls() override;
 
 private:
     Game& game;

@@ -7,35 +7,46 @@ using namespace colors;
 
 PhoneFriendControls::PhoneFriendControls()
 {
-    Image1 = tk::Picture {1920, 120, 1065, 690, "friend.svg", false, true, tk::kDefaultPointer, ""};
-    Shape1 = tk::Shape {120, 960, 4695, 735, kFrame, kBoard, 0, 2, false};
-    Label1 = tk::Label {480, 1080, 3975, 495, "", kBoard, kCyan, 1, tk::Align::Center, false, true, tk::kDefaultPointer,
-        "", tk::Typeface {"MS Sans Serif", 9.75, true}};
-    Line1 = tk::Line {2400, 1680, 2400, 2040, kFrame, 1, false};
-    Shape2 = tk::Shape {840, 2040, 3135, 615, kFrame, kBoard, 0, 2, false};
-    Label2 = tk::Label {1080, 2160, 2775, 375, "TORNA AL GIOCO", kBoard, kRed, 1, tk::Align::Center, false, true,
-        tk::kCustomPointer, "", tk::Typeface {"MS Sans Serif", 13.5, true}};
+    Image1 = tk::Picture {
+        .Left = 1920, .Top = 120, .Width = 1065, .Height = 690, .Source = "friend.svg", .Visible = false};
+    Shape1 = tk::Shape {.Left = 120, .Top = 960, .Width = 4695, .Height = 735, .BorderWidth = 2, .Visible = false};
+    Label1 = tk::Label {.Left = 480,
+        .Top = 1080,
+        .Width = 3975,
+        .Height = 495,
+        .ForeColor = kCyan,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .Font = {.Size = 9.75, .Bold = true}};
+    Line1 = tk::Line {.X1 = 2400, .Y1 = 1680, .X2 = 2400, .Y2 = 2040, .Visible = false};
+    Shape2 = tk::Shape {.Left = 840, .Top = 2040, .Width = 3135, .Height = 615, .BorderWidth = 2, .Visible = false};
+    Label2 = tk::Label {.Left = 1080,
+        .Top = 2160,
+        .Width = 2775,
+        .Height = 375,
+        .Caption = "TORNA AL GIOCO",
+        .ForeColor = kRed,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .MousePointer = tk::kCustomPointer,
+        .Font = {.Size = 13.5, .Bold = true}};
 }
 
 PhoneFriend::PhoneFriend(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form4", "AIUTO DA CASA", 4905, 2700))
+    : FormOf(g.runtime, dialog_design("Form4", "AIUTO DA CASA", 4905, 2700))
     , game(g)
 {
 }
 
-void PhoneFriend::reset_controls()
+void PhoneFriendControls::each_control(tk::ControlVisitor& v)
 {
-    static_cast<PhoneFriendControls&>(*this) = PhoneFriendControls {};
-}
-
-void PhoneFriend::visit_controls(tk::ControlVisitor& v)
-{
-    tk::visit(v, "Image1", Image1);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
+    // clang-format off
+    tk::visit_all(v,
+        "Image1", Image1,
+        "Shape1", Shape1, "Shape2", Shape2,
+        "Line1", Line1,
+        "Label1", Label1, "Label2", Label2);
+    // clang-format on
 }
 
 void PhoneFriend::click(std::string_view control, int)

@@ -5,17 +5,17 @@
 
 struct PhoneFriendControls {
     PhoneFriendControls();
+    void each_control(tk::ControlVisitor& v); // back to front
     tk::Picture Image1;
     tk::Shape Shape1, Shape2;
     tk::Line Line1;
     tk::Label Label1, Label2; // the friend's sentence, "TORNA AL GIOCO"
 };
 
-class PhoneFriend final : public tk::Form, public PhoneFriendControls {
+class PhoneFriend final : public tk::FormOf<PhoneFriendControls> {
 public:
     explicit PhoneFriend(Game& game);
 
-    void visit_controls(tk::ControlVisitor&) override;
     void click(std::string_view control, int index) override;
     void close_requested() override;
 
@@ -31,7 +31,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void reset_controls() override;
 
 private:
     Game& game;

@@ -14,26 +14,41 @@ constexpr std::array<int, 4> kColumn = {480, 1560, 2640, 3720};
 
 tk::Shape frame(int left, int top, int width, int height)
 {
-    return tk::Shape {left, top, width, height, kFrame, kBoard, 0, 1, false};
+    return tk::Shape {.Left = left, .Top = top, .Width = width, .Height = height, .Visible = false};
 }
 
 tk::Line line(int x1, int y1, int x2, int y2)
 {
-    return tk::Line {x1, y1, x2, y2, kFrame, 1, false};
+    return tk::Line {.X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2, .Visible = false};
 }
 
 tk::Label label(int left, int top, int width, int height, const char* caption, tk::Color color, double size,
     int pointer = tk::kDefaultPointer)
 {
-    return tk::Label {left, top, width, height, caption, kBoard, color, 1, tk::Align::Center, false, true, pointer, "",
-        tk::Typeface {"MS Sans Serif", size, true}};
+    return tk::Label {.Left = left,
+        .Top = top,
+        .Width = width,
+        .Height = height,
+        .Caption = caption,
+        .ForeColor = color,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .MousePointer = pointer,
+        .Font = {.Size = size, .Bold = true}};
 }
 
 // Segment k of a bar: 1 sits on the base line, 25 at the top.
 tk::ControlArray<tk::Shape, 25, 1> bar(int left)
 {
     return tk::ControlArray<tk::Shape, 25, 1>::generate([left](int k) {
-        return tk::Shape {left, 4920 - 120 * (k - 1), 495, 135, kWhite, kGreen, 1, 1, false};
+        return tk::Shape {.Left = left,
+            .Top = 4920 - 120 * (k - 1),
+            .Width = 495,
+            .Height = 135,
+            .BorderColor = kWhite,
+            .BackColor = kGreen,
+            .BackStyle = 1,
+            .Visible = false};
     });
 }
 
@@ -73,48 +88,25 @@ AudiencePollControls::AudiencePollControls()
 }
 
 AudiencePoll::AudiencePoll(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form5", "AIUTO DEL PUBBLICO", 4680, 6450))
+    : FormOf(g.runtime, dialog_design("Form5", "AIUTO DEL PUBBLICO", 4680, 6450))
     , game(g)
 {
 }
 
-void AudiencePoll::reset_controls()
-{
-    static_cast<AudiencePollControls&>(*this) = AudiencePollControls {};
-}
-
 // Back to front; the frames lie over the labels they surround.
-void AudiencePoll::visit_controls(tk::ControlVisitor& v)
+void AudiencePollControls::each_control(tk::ControlVisitor& v)
 {
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Label4", Label4);
-    tk::visit(v, "Label5", Label5);
-    tk::visit(v, "Label6", Label6);
-    tk::visit(v, "Label7", Label7);
-    tk::visit(v, "Label8", Label8);
-    tk::visit(v, "Label9", Label9);
-    tk::visit(v, "Label10", Label10);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Line2", Line2);
-    tk::visit(v, "Line3", Line3);
-    tk::visit(v, "Line4", Line4);
-    tk::visit(v, "Line5", Line5);
-    tk::visit(v, "Shape6", Shape6);
-    tk::visit(v, "Shape7", Shape7);
-    tk::visit(v, "Shape8", Shape8);
-    tk::visit(v, "Shape9", Shape9);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape4", Shape4);
-    tk::visit(v, "Shape5", Shape5);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Shape10", Shape10);
-    tk::visit(v, "Shape11", Shape11);
-    tk::visit(v, "Shape12", Shape12);
-    tk::visit(v, "Shape13", Shape13);
-    tk::visit(v, "Shape14", Shape14);
+    // clang-format off
+    tk::visit_all(v,
+        "Label1", Label1, "Label2", Label2, "Label3", Label3, "Label4", Label4, "Label5", Label5, "Label6", Label6,
+        "Label7", Label7, "Label8", Label8, "Label9", Label9, "Label10", Label10,
+        "Shape3", Shape3,
+        "Line2", Line2, "Line3", Line3, "Line4", Line4, "Line5", Line5,
+        "Shape6", Shape6, "Shape7", Shape7, "Shape8", Shape8, "Shape9", Shape9, "Shape1", Shape1, "Shape2", Shape2,
+        "Shape4", Shape4, "Shape5", Shape5,
+        "Line1", Line1,
+        "Shape10", Shape10, "Shape11", Shape11, "Shape12", Shape12, "Shape13", Shape13, "Shape14", Shape14);
+    // clang-format on
 }
 
 void AudiencePoll::click(std::string_view control, int)

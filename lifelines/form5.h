@@ -5,6 +5,7 @@
 
 struct AudiencePollControls {
     AudiencePollControls();
+    void each_control(tk::ControlVisitor& v); // back to front
     tk::Shape Shape3; // frame of the title
     tk::Line Line2, Line3, Line4, Line5; // fan to the percentages
     tk::Shape Shape6, Shape7, Shape8, Shape9; // frames of the percentages
@@ -18,11 +19,10 @@ struct AudiencePollControls {
     tk::Label Label10; // "TORNA AL GIOCO"
 };
 
-class AudiencePoll final : public tk::Form, public AudiencePollControls {
+class AudiencePoll final : public tk::FormOf<AudiencePollControls> {
 public:
     explicit AudiencePoll(Game& game);
 
-    void visit_controls(tk::ControlVisitor&) override;
     void click(std::string_view control, int index) override;
     void close_requested() override;
 
@@ -39,7 +39,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void reset_controls() override;
 
 private:
     Game& game;

@@ -16,6 +16,7 @@ struct TestControls {
     tk::Label Front {.Width = 100, .Height = 100, .Caption = "front"};
     tk::Label Back {.Width = 200, .Height = 200, .Caption = "back"};
     tk::Shape Frame {.Width = 300, .Height = 300};
+    tk::ControlArray<tk::Label, 2> Pair;
 };
 
 // A window whose handlers write down what happened.
@@ -29,6 +30,7 @@ public:
     }
     void visit_controls(tk::ControlVisitor& v) override
     {
+        tk::visit(v, "Pair", Pair);
         tk::visit(v, "Frame", Frame);
         tk::visit(v, "Back", Back);
         tk::visit(v, "Front", Front);
@@ -323,14 +325,21 @@ TEST_F(DriverTest, AnInputRunsAfterTheTicksDueByItsMomentAndIsToldOnce)
 }
 
 #ifndef NDEBUG
-// The show's clock only goes forward: an input from before the moment it reached is a bug of the
-// backend that sent it, and a debug build says so.
-TEST_F(RuntimeTest, AnInputFromThePastStopsADebugBuild)
+// A debug build stops a show gone astray, naming the window and the control: a timer started on a
+// window that is not loaded, an index off a control array, a window shown while it is up, and an
+// input from before the moment the show reached (a bug of the backend that sent it).
+TEST_F(DriverTest, AShowGoneAstrayStopsADebugBuildNamingWindowAndControl)
 {
+    EXPECT_DEATH(rt.dispatch([&] { form.A.Enabled = true; }), "Form9\\.A enabled while Form9 is not loaded");
     show();
+    EXPECT_DEATH(form.Pair(2), "Form9\\.Pair index 2 out of range");
+    form.on_a = [&] { form.Show(); };
     rt.dispatch([&] { form.A.Enabled = true; });
+    EXPECT_DEATH(advance(100), "Form9 shown while it is already shown \\(in Form9\\.A\\)");
+    form.on_a = nullptr;
     advance(150);
-    EXPECT_DEATH(rt.advance(120), "an input at 120 ms came after the show reached 150 ms");
+    EXPECT_DEATH(shown.input({tk::Input::Kind::Press, 120, &form, 3, 3}),
+        "an input to Form9\\.Front at 120 ms came after the show reached 150 ms");
 }
 #endif
 

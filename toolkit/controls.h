@@ -74,20 +74,31 @@ struct Picture {
     std::string ToolTipText;
 };
 
-// What a tool has to say before a bad index stops the program (the monkey prints how to play the
+// What a tool has to say before a bug stops the program (the monkey prints how to play the
 // game again). It runs before anything is touched out of range, so it may use the heap.
 inline void (*last_words)() = nullptr;
 
-[[noreturn]] inline void index_out_of_range(const char* what, int index)
+// A bug of the show stops the program loudly: what went wrong, the tool's last words, and abort.
+[[noreturn]] inline void fail(const std::string& message)
 {
-    std::fprintf(stderr, "ruvantia: %s index %d out of range\n", what, index);
+    std::fprintf(stderr, "ruvantia: %s\n", message.c_str());
     if (last_words)
         last_words();
     std::abort();
 }
 
+[[noreturn]] inline void index_out_of_range(std::string_view what, int index)
+{
+    fail(std::string(what) + " index " + std::to_string(index) + " out of range");
+}
+
+// The window and name of the control at this address ("Form1.Label6"), or nothing when no
+// window has it. Only a debug build keeps the windows' list that this looks in.
+std::string control_name(const void* control);
+
 // A control array: controls of one name told apart by an index from First.
-// Indexing is always checked: a wrong index is a bug that must stop the show loudly.
+// Indexing is always checked: a wrong index is a bug that must stop the show loudly. A debug
+// build names the window and the array.
 template <typename T, int N, int First = 0> class ControlArray {
 public:
     static constexpr int first = First;
@@ -111,10 +122,12 @@ public:
     auto end() const { return items_.end(); }
 
 private:
-    static std::size_t slot(int i)
+    std::size_t slot(int i) const
     {
-        if (i < First || i > last)
-            index_out_of_range("control array", i);
+        if (i < First || i > last) {
+            std::string name = control_name(items_.data());
+            index_out_of_range(name.empty() ? "control array" : name, i);
+        }
         return static_cast<std::size_t>(i - First);
     }
     std::array<T, N> items_ {};

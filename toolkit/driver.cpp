@@ -408,7 +408,7 @@ bool Driver::apply(const Input& in)
 {
     if (runtime_.finished())
         return false;
-    runtime_.advance(in.at);
+    runtime_.advance(in.at, [&] { return aimed_at(in); });
     Form* form = in.form;
     switch (in.kind) {
     case Input::Kind::Move:
@@ -436,6 +436,20 @@ bool Driver::apply(const Input& in)
         return runtime_.quit();
     }
     return false;
+}
+
+// What an input was aimed at, for the messages of a debug build: the control chosen or under the
+// pointer, else the window.
+std::string Driver::aimed_at(const Input& in)
+{
+    if (!in.form)
+        return "every window";
+    bool pointer = in.kind == Input::Kind::Move || in.kind == Input::Kind::Press || in.kind == Input::Kind::Release;
+    if (std::optional<Viewport> view = pointer ? viewport(*in.form) : std::nullopt) {
+        Hit hit = runtime_.hit_test(*in.form, view->twips_x(in.x), view->twips_y(in.y));
+        return control_path(*in.form, hit.control, hit.index);
+    }
+    return control_path(*in.form, in.control, in.index);
 }
 
 void Driver::pointer_moved(Form& form, int x, int y)

@@ -143,6 +143,7 @@ private:
         bool pressed = false;
     };
     bool apply(const Input& in);
+    std::string aimed_at(const Input& in);
     // The next tick or replayed input, whichever comes first.
     std::optional<Millis> next_event() const;
     void run_due(Millis t, std::optional<Millis> until, const std::function<bool()>& stop, bool& stopped);

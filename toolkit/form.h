@@ -36,7 +36,7 @@ struct FormDesign {
 class Form {
 public:
     Form(Runtime& runtime, const FormDesign& design);
-    virtual ~Form() = default;
+    virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -45,7 +45,7 @@ public:
     std::string Caption;
 
     void Load(); // create it with its design-time controls and run Form_Load (no-op if loaded)
-    void Show(); // load if needed, show modelessly and bring to the front
+    void Show(); // load if needed and show modelessly, in front; a debug build stops if already shown
     void Unload(); // close it: controls gone, timers stopped; variables stay
 
     bool loaded() const { return loaded_; }
@@ -75,6 +75,17 @@ private:
     std::vector<Timer*> timers_;
     bool loaded_ = false;
     bool shown_ = false;
+};
+
+// A window whose controls are the struct C. A C as it is built is the window's design, to which
+// every load returns, and C::each_control visits the controls back to front.
+template <typename C> class FormOf : public Form, public C {
+public:
+    using Form::Form;
+    void visit_controls(ControlVisitor& v) override { C::each_control(v); }
+
+protected:
+    void reset_controls() override { static_cast<C&>(*this) = C {}; }
 };
 
 } // namespace tk

@@ -1,8 +1,7 @@
 #include "toolkit/runtime.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <utility>
 
 namespace tk {
 
@@ -41,6 +40,13 @@ std::optional<Millis> Runtime::next_due() const
     return std::nullopt;
 }
 
+template <typename F> void Runtime::run_handler(const Form* form, std::string_view control, int index, F&& handler)
+{
+    Running outer = std::exchange(running_, Running {form, control, index});
+    handler();
+    running_ = outer;
+}
+
 bool Runtime::run_next(Millis t)
 {
     if (finished_)
@@ -51,7 +57,7 @@ bool Runtime::run_next(Millis t)
     now_ = timer->due_;
     std::uint64_t generation = timer->generation_;
     ++depth_;
-    timer->handler_();
+    run_handler(&timer->owner(), timer->name(), -1, timer->handler_);
     --depth_;
     // Not restarted or stopped inside its own handler: the next tick follows the previous
     // due time by the current interval, so nothing drifts.
@@ -107,17 +113,35 @@ Hit Runtime::hit_test(Form& form, int x, int y) const
     return finder.hit;
 }
 
-void Runtime::advance(Millis at)
+void Runtime::advance(Millis at, const std::function<std::string()>& aimed_at)
 {
 #ifndef NDEBUG
-    if (at < now_) {
-        std::fprintf(stderr,
-            "ruvantia: an input at %lld ms came after the show reached %lld ms: its clock would go back\n",
-            static_cast<long long>(at), static_cast<long long>(now_));
-        std::abort();
-    }
+    if (at < now_)
+        fail((aimed_at ? "an input to " + aimed_at() : std::string("an input")) + " at " + std::to_string(at)
+            + " ms came after the show reached " + std::to_string(now_) + " ms: its clock would go back");
+#else
+    (void)aimed_at;
 #endif
     now_ = std::max(now_, at);
+}
+
+std::string control_path(const Form& form, std::string_view control, int index)
+{
+    std::string path(form.name());
+    if (!control.empty())
+        path += "." + std::string(control);
+    if (index >= 0)
+        path += "(" + std::to_string(index) + ")";
+    return path;
+}
+
+void Runtime::fail(const std::string& message) const
+{
+    if (!running_.form)
+        tk::fail(message);
+    if (running_.control.empty())
+        tk::fail(message + " (closing " + control_path(*running_.form, {}) + ")");
+    tk::fail(message + " (in " + control_path(*running_.form, running_.control, running_.index) + ")");
 }
 
 // Every input that reaches the show is told to the observers first, then handled as one handler.
@@ -125,7 +149,7 @@ template <typename F> bool Runtime::dispatch_input(const Dispatched& input, F&& 
 {
     activity_ = true;
     notify([&](RuntimeObserver& o) { o.dispatched(input); });
-    dispatch(handler);
+    dispatch([&] { run_handler(input.form, input.control, input.index, handler); });
     return true;
 }
 

@@ -10,7 +10,9 @@
 #include "toolkit/random.h"
 #include "toolkit/timer.h"
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +55,10 @@ struct Hit {
 // else whether it takes a click now (shown and enabled).
 std::optional<bool> takes_clicks(Form& form, std::string_view control, int index);
 
+// A control as the messages name it: "Form1.Label6(2)", "Form1.Image1", or the window alone
+// when there is no control.
+std::string control_path(const Form& form, std::string_view control, int index = -1);
+
 class Runtime {
 public:
     Runtime(Clock& clock, Random& random);
@@ -67,8 +73,9 @@ public:
     // The time of the event being handled: a tick's due time, or the moment of an input. It never
     // goes backwards.
     Millis now() const { return now_; }
-    // An input arrives at this moment (the driver has run every tick due by then).
-    void advance(Millis at);
+    // An input arrives at this moment (the driver has run every tick due by then). One from before
+    // now() stops a debug build, naming what the input was aimed at ("Form1.Label6(2)").
+    void advance(Millis at, const std::function<std::string()>& aimed_at = {});
 
     void add_form(Form& form) { forms_.push_back(&form); }
     const std::vector<Form*>& forms() const { return forms_; }
@@ -109,6 +116,9 @@ public:
             after_handler();
     }
 
+    // A bug of the show: stops the program with the message and the handler that was running.
+    [[noreturn]] void fail(const std::string& message) const;
+
     // True once no window is loaded after a handler returned.
     bool finished() const { return finished_; }
     // Anything changed since the last call (for redrawing only when needed).
@@ -138,6 +148,14 @@ private:
     void form_unloaded(Form&);
     std::uint64_t next_order() { return ++order_; }
     template <typename F> bool dispatch_input(const Dispatched& input, F&& handler);
+    template <typename F> void run_handler(const Form* form, std::string_view control, int index, F&& handler);
+
+    // The handler running now, for the messages of fail().
+    struct Running {
+        const Form* form = nullptr;
+        std::string_view control;
+        int index = -1;
+    };
 
     Clock& clock_;
     Random& random_;
@@ -145,6 +163,7 @@ private:
     std::vector<Form*> forms_;
     std::vector<Form*> stacking_;
     std::vector<Timer*> timers_; // every timer of every window
+    Running running_;
     Millis now_ = 0;
     std::uint64_t order_ = 0;
     int depth_ = 0;

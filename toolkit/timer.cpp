@@ -3,6 +3,7 @@
 #include "toolkit/form.h"
 #include "toolkit/runtime.h"
 
+#include <string>
 #include <utility>
 
 namespace tk {
@@ -34,6 +35,11 @@ Timer::IntervalProperty& Timer::IntervalProperty::operator=(int ms)
 void Timer::set_enabled(bool on)
 {
     Runtime& rt = owner_.runtime();
+#ifndef NDEBUG
+    // A window that is not loaded runs no handlers: a tick of one is a step of the show gone astray.
+    if (on && !owner_.loaded())
+        rt.fail(control_path(owner_, name_) + " enabled while " + std::string(owner_.name()) + " is not loaded");
+#endif
     bool changed = Enabled.on_ != on;
     if (changed)
         rt.notify([](RuntimeObserver& o) { o.before_change(); });

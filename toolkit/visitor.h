@@ -4,6 +4,7 @@
 #include "toolkit/controls.h"
 
 #include <string_view>
+#include <utility>
 
 namespace tk {
 
@@ -27,6 +28,17 @@ void visit(ControlVisitor& v, std::string_view name, ControlArray<T, N, First>& 
 {
     for (int i = First; i < First + N; ++i)
         v.visit(name, i, array(i));
+}
+
+// Visits controls given as name and control, name and control...: visit_all(v, "Shape1", Shape1,
+// "Label1", Label1).
+inline void visit_all(ControlVisitor&) { }
+
+template <typename T, typename... Rest>
+void visit_all(ControlVisitor& v, std::string_view name, T& control, Rest&&... rest)
+{
+    visit(v, name, control);
+    visit_all(v, std::forward<Rest>(rest)...);
 }
 
 // One property of a control, as the tools print it.

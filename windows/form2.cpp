@@ -7,43 +7,58 @@ using namespace colors;
 
 WalkAwayControls::WalkAwayControls()
 {
-    tk::Typeface bold18 {"MS Sans Serif", 18, true};
-    Shape1 = tk::Shape {120, 240, 4815, 1215, kFrame, kBoard, 0, 2, false};
-    Label1 = tk::Label {600, 480, 3735, 855, "VUOI FINIRE QUI LA TUA AVVENTURA?", kBoard, kRungText, 1,
-        tk::Align::Center, false, true, tk::kDefaultPointer, "", tk::Typeface {"MS Sans Serif", 13.5, true}};
-    Line1 = tk::Line {2520, 1440, 2520, 2520, kFrame, 1, false};
-    Line2 = tk::Line {3360, 2520, 1680, 2520, kFrame, 1, false};
-    Shape2 = tk::Shape {600, 2160, 1095, 615, kFrame, kBoard, 0, 2, false};
-    Shape3 = tk::Shape {3360, 2160, 1095, 615, kFrame, kBoard, 0, 2, false};
-    Label2 = tk::Label {
-        960, 2280, 375, 375, "SI", kBoard, kGreen, 1, tk::Align::Left, false, true, tk::kCustomPointer, "", bold18};
-    Label3 = tk::Label {
-        3600, 2280, 615, 495, "NO", kBoard, kGreen, 1, tk::Align::Center, false, true, tk::kCustomPointer, "", bold18};
+    tk::Typeface bold18 {.Size = 18, .Bold = true};
+    Shape1 = tk::Shape {.Left = 120, .Top = 240, .Width = 4815, .Height = 1215, .BorderWidth = 2, .Visible = false};
+    Label1 = tk::Label {.Left = 600,
+        .Top = 480,
+        .Width = 3735,
+        .Height = 855,
+        .Caption = "VUOI FINIRE QUI LA TUA AVVENTURA?",
+        .ForeColor = kRungText,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .Font = {.Size = 13.5, .Bold = true}};
+    Line1 = tk::Line {.X1 = 2520, .Y1 = 1440, .X2 = 2520, .Y2 = 2520, .Visible = false};
+    Line2 = tk::Line {.X1 = 3360, .Y1 = 2520, .X2 = 1680, .Y2 = 2520, .Visible = false};
+    Shape2 = tk::Shape {.Left = 600, .Top = 2160, .Width = 1095, .Height = 615, .BorderWidth = 2, .Visible = false};
+    Shape3 = tk::Shape {.Left = 3360, .Top = 2160, .Width = 1095, .Height = 615, .BorderWidth = 2, .Visible = false};
+    Label2 = tk::Label {.Left = 960,
+        .Top = 2280,
+        .Width = 375,
+        .Height = 375,
+        .Caption = "SI",
+        .ForeColor = kGreen,
+        .Visible = false,
+        .MousePointer = tk::kCustomPointer,
+        .Font = bold18};
+    Label3 = tk::Label {.Left = 3600,
+        .Top = 2280,
+        .Width = 615,
+        .Height = 495,
+        .Caption = "NO",
+        .ForeColor = kGreen,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .MousePointer = tk::kCustomPointer,
+        .Font = bold18};
 }
 
 WalkAway::WalkAway(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form2", "Vuoi veramente abbandonare?", 5070, 3285))
+    : FormOf(g.runtime, dialog_design("Form2", "Vuoi veramente abbandonare?", 5070, 3285))
     , game(g)
 {
 }
 
-void WalkAway::reset_controls()
-{
-    static_cast<WalkAwayControls&>(*this) = WalkAwayControls {};
-}
-
 // Back to front. The frames lie over the labels, so that the opaque "NO", which reaches down to
 // the bottom of its frame, does not hide the frame's lower edge.
-void WalkAway::visit_controls(tk::ControlVisitor& v)
+void WalkAwayControls::each_control(tk::ControlVisitor& v)
 {
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Line2", Line2);
+    // clang-format off
+    tk::visit_all(v,
+        "Label1", Label1, "Label2", Label2, "Label3", Label3,
+        "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3,
+        "Line1", Line1, "Line2", Line2);
+    // clang-format on
 }
 
 void WalkAway::click(std::string_view control, int)

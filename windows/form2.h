@@ -5,16 +5,16 @@
 
 struct WalkAwayControls {
     WalkAwayControls();
+    void each_control(tk::ControlVisitor& v); // back to front
     tk::Shape Shape1, Shape2, Shape3;
     tk::Line Line1, Line2;
     tk::Label Label1, Label2, Label3; // the question, "SI", "NO"
 };
 
-class WalkAway final : public tk::Form, public WalkAwayControls {
+class WalkAway final : public tk::FormOf<WalkAwayControls> {
 public:
     explicit WalkAway(Game& game);
 
-    void visit_controls(tk::ControlVisitor&) override;
     void click(std::string_view control, int index) override;
     void close_requested() override;
 
@@ -28,7 +28,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void reset_controls() override;
 
 private:
     Game& game;

@@ -12,20 +12,29 @@ namespace {
 
 tk::Shape lamp(int left, int top)
 {
-    return tk::Shape {left, top, 375, 375, kWhite, kBoard, 1, 1, false};
+    return tk::Shape {
+        .Left = left, .Top = top, .Width = 375, .Height = 375, .BorderColor = kWhite, .BackStyle = 1, .Visible = false};
 }
 
 tk::Label credit(int left, int top, int width, int height, const char* text, tk::Color color, double size)
 {
-    return tk::Label {left, top, width, height, text, kBoard, color, 0, tk::Align::Center, false, true,
-        tk::kDefaultPointer, "", tk::Typeface {"Times New Roman", size, true}};
+    return tk::Label {.Left = left,
+        .Top = top,
+        .Width = width,
+        .Height = height,
+        .Caption = text,
+        .ForeColor = color,
+        .BackStyle = 0,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .Font = {.Name = "Times New Roman", .Size = size, .Bold = true}};
 }
 
 } // namespace
 
 GoodbyeControls::GoodbyeControls()
 {
-    Shape1 = tk::Shape {1200, 960, 7215, 7335, kFrame, kBoard, 1, 1, true};
+    Shape1 = tk::Shape {.Left = 1200, .Top = 960, .Width = 7215, .Height = 7335, .BackStyle = 1};
     // The outer ring starts at the top-left corner and runs down the left edge, along the
     // bottom, up the right edge and back along the top.
     Shape2 = tk::ControlArray<tk::Shape, 100>::generate([](int k) {
@@ -67,33 +76,31 @@ GoodbyeControls::GoodbyeControls()
         } else {
             top = 6000, left = 2880 + 480 * (k - 24);
         }
-        return tk::Label {left, top, 495, 615, std::string(1, letters[static_cast<std::size_t>(k)]), kBoard,
-            colours[static_cast<std::size_t>(k % 7)], 1, tk::Align::Center, false, true, tk::kDefaultPointer, "",
-            tk::Typeface {"Bermuda Solid", 21.75, true, true}};
+        return tk::Label {.Left = left,
+            .Top = top,
+            .Width = 495,
+            .Height = 615,
+            .Caption = std::string(1, letters[static_cast<std::size_t>(k)]),
+            .ForeColor = colours[static_cast<std::size_t>(k % 7)],
+            .Alignment = tk::Align::Center,
+            .Visible = false,
+            .Font = {.Name = "Bermuda Solid", .Size = 21.75, .Bold = true, .Italic = true}};
     });
 }
 
 Goodbye::Goodbye(Game& g)
-    : tk::Form(g.runtime, tk::FormDesign {"Form3", "CIAO!", 9630, 9615, kBoard})
+    : FormOf(g.runtime, tk::FormDesign {.name = "Form3", .title = "CIAO!", .ClientWidth = 9630, .ClientHeight = 9615})
     , game(g)
 {
 }
 
-void Goodbye::reset_controls()
+void GoodbyeControls::each_control(tk::ControlVisitor& v)
 {
-    static_cast<GoodbyeControls&>(*this) = GoodbyeControls {};
-}
-
-void Goodbye::visit_controls(tk::ControlVisitor& v)
-{
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
-    tk::visit(v, "Label3", Label3);
-    tk::visit(v, "Label4", Label4);
-    tk::visit(v, "Label5", Label5);
+    // clang-format off
+    tk::visit_all(v,
+        "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3,
+        "Label1", Label1, "Label2", Label2, "Label3", Label3, "Label4", Label4, "Label5", Label5);
+    // clang-format on
 }
 
 // Closing the goodbye screen from its title bar simply ends the show now.

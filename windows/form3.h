@@ -5,6 +5,7 @@
 
 struct GoodbyeControls {
     GoodbyeControls();
+    void each_control(tk::ControlVisitor& v); // back to front
     tk::Shape Shape1;
     tk::ControlArray<tk::Shape, 100> Shape2; // outer border
     tk::ControlArray<tk::Shape, 88> Shape3; // inner border
@@ -12,11 +13,10 @@ struct GoodbyeControls {
     tk::ControlArray<tk::Label, 32> Label5; // the dedication, one letter each
 };
 
-class Goodbye final : public tk::Form, public GoodbyeControls {
+class Goodbye final : public tk::FormOf<GoodbyeControls> {
 public:
     explicit Goodbye(Game& game);
 
-    void visit_controls(tk::ControlVisitor&) override;
     void close_requested() override;
 
     // Counters kept from tick to tick.
@@ -37,7 +37,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void reset_controls() override;
 
 private:
     Game& game;

@@ -7,43 +7,51 @@ using namespace colors;
 
 FinalAnswerControls::FinalAnswerControls()
 {
-    Shape1 = tk::Shape {240, 120, 4335, 1335, kFrame, kBoard, 0, 2, false};
-    Label1 = tk::Label {720, 360, 3375, 975, "E' la tua risposta definitiva?", kBoard, kRed, 1, tk::Align::Center,
-        false, true, tk::kDefaultPointer, "", tk::Typeface {"MS Sans Serif", 18, true}};
-    Line1 = tk::Line {2400, 1440, 2400, 2280, kFrame, 1, false};
-    Line3 = tk::Line {720, 2280, 0, 2280, kFrame, 1, false};
-    Shape2 = tk::Shape {720, 1920, 1215, 735, kFrame, kBoard, 0, 2, false};
-    Line2 = tk::Line {1920, 2280, 2880, 2280, kFrame, 1, false};
-    Shape3 = tk::Shape {2880, 1920, 1215, 735, kFrame, kBoard, 0, 2, false};
-    Line4 = tk::Line {4080, 2280, 4800, 2280, kFrame, 1, false};
+    Shape1 = tk::Shape {.Left = 240, .Top = 120, .Width = 4335, .Height = 1335, .BorderWidth = 2, .Visible = false};
+    Label1 = tk::Label {.Left = 720,
+        .Top = 360,
+        .Width = 3375,
+        .Height = 975,
+        .Caption = "E' la tua risposta definitiva?",
+        .ForeColor = kRed,
+        .Alignment = tk::Align::Center,
+        .Visible = false,
+        .Font = {.Size = 18, .Bold = true}};
+    Line1 = tk::Line {.X1 = 2400, .Y1 = 1440, .X2 = 2400, .Y2 = 2280, .Visible = false};
+    Line3 = tk::Line {.X1 = 720, .Y1 = 2280, .Y2 = 2280, .Visible = false};
+    Shape2 = tk::Shape {.Left = 720, .Top = 1920, .Width = 1215, .Height = 735, .BorderWidth = 2, .Visible = false};
+    Line2 = tk::Line {.X1 = 1920, .Y1 = 2280, .X2 = 2880, .Y2 = 2280, .Visible = false};
+    Shape3 = tk::Shape {.Left = 2880, .Top = 1920, .Width = 1215, .Height = 735, .BorderWidth = 2, .Visible = false};
+    Line4 = tk::Line {.X1 = 4080, .Y1 = 2280, .X2 = 4800, .Y2 = 2280, .Visible = false};
     Label2 = tk::ControlArray<tk::Label, 2>::generate([](int i) {
-        return tk::Label {i == 0 ? 1080 : 3120, 2040, i == 0 ? 615 : 855, 495, i == 0 ? "SI" : "NO", kBoard, kGreen, 0,
-            tk::Align::Center, false, true, tk::kCustomPointer, "", tk::Typeface {"MS Sans Serif", 24, true}};
+        return tk::Label {.Left = i == 0 ? 1080 : 3120,
+            .Top = 2040,
+            .Width = i == 0 ? 615 : 855,
+            .Height = 495,
+            .Caption = i == 0 ? "SI" : "NO",
+            .ForeColor = kGreen,
+            .BackStyle = 0,
+            .Alignment = tk::Align::Center,
+            .Visible = false,
+            .MousePointer = tk::kCustomPointer,
+            .Font = {.Size = 24, .Bold = true}};
     });
 }
 
 FinalAnswer::FinalAnswer(Game& g)
-    : tk::Form(g.runtime, dialog_design("Form6", "LA ACCENDIAMO?", 4755, 3090))
+    : FormOf(g.runtime, dialog_design("Form6", "LA ACCENDIAMO?", 4755, 3090))
     , game(g)
 {
 }
 
-void FinalAnswer::reset_controls()
+void FinalAnswerControls::each_control(tk::ControlVisitor& v)
 {
-    static_cast<FinalAnswerControls&>(*this) = FinalAnswerControls {};
-}
-
-void FinalAnswer::visit_controls(tk::ControlVisitor& v)
-{
-    tk::visit(v, "Shape1", Shape1);
-    tk::visit(v, "Shape2", Shape2);
-    tk::visit(v, "Shape3", Shape3);
-    tk::visit(v, "Line1", Line1);
-    tk::visit(v, "Line2", Line2);
-    tk::visit(v, "Line3", Line3);
-    tk::visit(v, "Line4", Line4);
-    tk::visit(v, "Label1", Label1);
-    tk::visit(v, "Label2", Label2);
+    // clang-format off
+    tk::visit_all(v,
+        "Shape1", Shape1, "Shape2", Shape2, "Shape3", Shape3,
+        "Line1", Line1, "Line2", Line2, "Line3", Line3, "Line4", Line4,
+        "Label1", Label1, "Label2", Label2);
+    // clang-format on
 }
 
 void FinalAnswer::click(std::string_view control, int index)

@@ -5,17 +5,17 @@
 
 struct FinalAnswerControls {
     FinalAnswerControls();
+    void each_control(tk::ControlVisitor& v); // back to front
     tk::Shape Shape1, Shape2, Shape3;
     tk::Line Line1, Line2, Line3, Line4;
     tk::Label Label1;
     tk::ControlArray<tk::Label, 2> Label2; // "SI", "NO"
 };
 
-class FinalAnswer final : public tk::Form, public FinalAnswerControls {
+class FinalAnswer final : public tk::FormOf<FinalAnswerControls> {
 public:
     explicit FinalAnswer(Game& game);
 
-    void visit_controls(tk::ControlVisitor&) override;
     void click(std::string_view control, int index) override;
     void close_requested() override;
 
@@ -28,7 +28,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void reset_controls() override;
 
 private:
     Game& game;

@@ -98,19 +98,47 @@ export const trace = (page) => page.evaluate(() => window.ruvantia?.trace() ?? [
 export const inputs = (page) => page.evaluate(() => window.ruvantia.inputs());
 export const lineTime = (line) => Number(line.slice(0, line.indexOf(' ')));
 
-// Waits for a trace line matching RE from line FROM on; returns its index. The show runs in
-// real time, so the wait is real: TIMEOUT ms at most.
-export async function waitLine(page, re, from = 0, timeout = 120000) {
-    const end = Date.now() + timeout;
+// What a failing wait tells: the show's last 20 trace lines and the player's inputs so far.
+async function story(page) {
+    const [lines, actions] = await page.evaluate(() => [window.ruvantia?.trace() ?? [], window.ruvantia?.inputs() ?? []])
+        .catch(() => [[], []]);
+    return `\nthe last trace lines:\n${lines.slice(-20).map((l) => `  ${l}`).join('\n')}`
+        + `\nthe inputs so far:\n${actions.map((l) => `  ${l}`).join('\n') || '  none'}`;
+}
+
+// Waits until READY(lines), perhaps async, gives something other than undefined, and returns it.
+// The wait follows the show, not the clock: it fails only when the trace has stood still for
+// QUIET ms, which a running show never does (a busy machine makes it slower, not quiet).
+async function waitOnShow(page, ready, what, quiet) {
+    let seen = -1;
+    let since = Date.now();
     for (;;) {
         const lines = await trace(page);
-        const i = lines.findIndex((l, n) => n >= from && re.test(l));
-        if (i >= 0)
-            return i;
-        if (Date.now() > end)
-            throw new Error(`no trace line like ${re} after line ${from} within ${timeout} ms; the last: ${lines.at(-1)}`);
+        const got = await ready(lines);
+        if (got !== undefined)
+            return got;
+        if (lines.length !== seen) {
+            seen = lines.length;
+            since = Date.now();
+        } else if (Date.now() - since > quiet) {
+            throw new Error(`${what}: the show stood still for ${quiet} ms${await story(page)}`);
+        }
         await sleep(50);
     }
+}
+
+// Waits for a trace line matching RE from line FROM on; returns its index.
+export function waitLine(page, re, from = 0, quiet = 60000) {
+    return waitOnShow(page, (lines) => {
+        const i = lines.findIndex((l, n) => n >= from && re.test(l));
+        return i >= 0 ? i : undefined;
+    }, `no trace line like ${re} after line ${from}`, quiet);
+}
+
+// Waits for the show to end: the goodbye screen closed.
+export function waitEnded(page, quiet = 60000) {
+    return waitOnShow(page, async () => ((await page.evaluate(() => window.ruvantia?.ended())) ? true : undefined),
+        'the show did not end', quiet);
 }
 
 // The centre of a control of a shown window, in CSS pixels.
@@ -120,15 +148,27 @@ export async function centre(page, control) {
     return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
 }
 
-export async function click(page, control) {
-    const { x, y } = await centre(page, control);
-    await page.mouse.click(x, y);
+// A click or a tap on a control, made again until the show takes it: a window that the trace
+// shows may reach the screen a frame later on a busy machine, and a click there would land on
+// the window beneath. The show takes a click when its inputs name the control.
+async function press(page, control, how) {
+    const name = control.replace(/\(/g, '\\(').replace(/\)/g, '\\)').replace(/\./g, '\\.');
+    const taken = new RegExp(`^\\d+ click ${name}$`);
+    const before = (await inputs(page)).length;
+    for (let attempt = 0; attempt < 20; ++attempt) {
+        const { x, y } = await centre(page, control);
+        await how(x, y);
+        for (let wait = 0; wait < 10; ++wait) {
+            if ((await inputs(page)).slice(before).some((l) => taken.test(l)))
+                return;
+            await sleep(50);
+        }
+    }
+    throw new Error(`the show did not take a click on ${control}${await story(page)}`);
 }
 
-export async function tap(page, control) {
-    const { x, y } = await centre(page, control);
-    await page.touchscreen.tap(x, y);
-}
+export const click = (page, control) => press(page, control, (x, y) => page.mouse.click(x, y));
+export const tap = (page, control) => press(page, control, (x, y) => page.touchscreen.tap(x, y));
 
 // The title bar's close button of FORM.
 export const closeButton = (page, form) => page.locator(`section.window[data-form="${form}"] .titlebar button.close`);

@@ -8,7 +8,7 @@ import path from 'node:path';
 import test from 'node:test';
 import {
     click, closeButton, inputs, launch, letter, lineTime, needs, open, sameTrace, simulate, simulatedTrace,
-    tempDir, trace, waitLine,
+    tempDir, trace, waitEnded, waitLine,
 } from './harness.mjs';
 
 await needs({ simulate: true });
@@ -39,7 +39,7 @@ async function show(browser, start, script, keep = false) {
     const s = await open(browser, `?start=${start}`);
     try {
         await script(s.page, start);
-        await s.page.waitForFunction(() => window.ruvantia.ended(), null, { timeout: 240000, polling: 200 });
+        await waitEnded(s.page);
         assert.equal(await s.page.locator('#fine a#ancora').textContent(), 'GIOCA ANCORA');
         const lines = await trace(s.page);
         const actions = await inputs(s.page);
@@ -97,7 +97,7 @@ test('three shows played with the mouse trace as simulate does', { concurrency: 
             // The link, in a page of its own: the show plays itself to the very same end.
             const replayed = await open(browser, link.search + link.hash);
             try {
-                await replayed.page.waitForFunction(() => window.ruvantia?.ended(), null, { timeout: 240000, polling: 200 });
+                await waitEnded(replayed.page);
                 sameTrace(await trace(replayed.page), lines, 'the link');
                 assert.deepEqual(replayed.problems, []);
             } finally {

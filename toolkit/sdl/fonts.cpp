@@ -63,6 +63,9 @@ Fonts::~Fonts()
     mapped_.clear();
     if (library_)
         FT_Done_FreeType(library_);
+    // Fontconfig keeps its configuration until it is let go: a leak check would report it.
+    if (fontconfig_)
+        FcFini();
 }
 
 std::optional<FaceMetrics> Fonts::face(const Typeface& font, int pixels)
