@@ -127,11 +127,12 @@ void Runtime::advance(Millis at, const std::function<std::string()>& aimed_at)
 
 std::string control_path(const Form& form, std::string_view control, int index)
 {
+    // Built by appending: g++ 12's release build takes "(" + std::string for an overlapping copy.
     std::string path(form.name());
     if (!control.empty())
-        path += "." + std::string(control);
+        path.append(".").append(control);
     if (index >= 0)
-        path += "(" + std::to_string(index) + ")";
+        path.append("(").append(std::to_string(index)).append(")");
     return path;
 }
 
