@@ -151,6 +151,7 @@ TEST(RealSignalsTest, AMessageRefusedToAWindowJustClosedDoesNotEndTheShow)
         e.xclient.format = 8;
         XSendEvent(display, window, False, NoEventMask, &e);
         XSync(display, False);
+        XCloseDisplay(display);
     };
     EXPECT_EXIT(
         {
