@@ -172,6 +172,9 @@ TEST(BankTest, TextAsSpreadsheetsSaveItReadsAsThePackItHolds)
         EXPECT_TRUE(r.ok()) << bank::report("domande.tsv", r.problems);
         EXPECT_TRUE(r.pack == expected) << text.substr(0, 60);
     }
+    // A quote inside a quoted cell is written twice, and read once.
+    const std::string doubled = with_line(quoted, 2, "\"1\";\"Quanto fa \"\"uno\"\" per uno?\";1;Zero;Mille;Cento");
+    EXPECT_EQ(bank::read_pack(doubled).pack.pool(1)[0].domanda, "Quanto fa \"uno\" per uno?");
 }
 
 // Cells as the page and the desktop hand them over, and the texts they show.
@@ -294,11 +297,10 @@ std::vector<BadPack> bad_packs()
         {"QuestionTwice", with_line(good, 10, "9\tQuanto fa 1 per uno?\t9\tZero\tMille\tCento"),
             ":10: la stessa domanda è già alla riga 2: togline una o cambiala"},
         {"TooLongForItsBox",
-            with_line(good, 11,
-                "10\tQuanto fa dieci per uno?\tDieci, come le dita delle due mani messe insieme"
-                "\tZero\tMille\tCento"),
-            ":11: la risposta \"Dieci, come le dita delle due mani messe insieme\" è troppo lunga per stare su una "
-            "riga del suo riquadro: accorciala"},
+            with_line(
+                good, 11, "10\tQuanto fa dieci per uno?\tDieci, quante sono le dita delle mani\tZero\tMille\tCento"),
+            ":11: la risposta \"Dieci, quante sono le dita delle mani\" è troppo lunga per stare su una riga del suo "
+            "riquadro: accorciala"},
         {"MoreThanTwentyProblems", many_faults, ":17: livello \"0\" non valido", 21},
         {"ZipBomb", packs + "bomba.xlsx", ": il file si decomprime in più di 32 MB: è troppo per un foglio di domande"},
         {"XlsxThatIsNoZip", good, ": non è un foglio di Excel (.xlsx)", 1, "domande.xlsx"},

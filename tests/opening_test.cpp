@@ -65,48 +65,6 @@ TEST(OpeningTest, AClickBeforeTheFirstBlinkStartsAtOnceAndTheInvitationNeverCome
     EXPECT_EQ(b.y, reveals + 1);
 }
 
-TEST(OpeningTest, RevealThenSweepTakeTheirTicksAndLeaveTheLadderAsDesigned)
-{
-    sim::Simulation s;
-    Board& b = s.game().Form1;
-    s.wait(1000);
-    EXPECT_EQ(b.Label4.Caption, "CLICCA SUL LOGO PER INIZIARE!!!");
-    s.click("Form1", "Image1");
-    EXPECT_EQ(b.Label4.Caption, ""); // cleared at once
-    s.wait(100 * 29); // the 29th tick shows the first rung
-    EXPECT_EQ(b.Label4.Caption, "INIZIA LA TUA SCALATA VERSO IL MILIONE!");
-    EXPECT_TRUE(b.Label1(0).Visible);
-    EXPECT_FALSE(b.Label1(1).Visible);
-    s.wait(100 * 14 - 1);
-    EXPECT_FALSE(b.Label1(14).Visible);
-    s.wait(1); // tick 43: the top rung, and the sweep starts
-    EXPECT_TRUE(b.Label1(14).Visible);
-    EXPECT_TRUE(b.Timer1.Enabled);
-    EXPECT_FALSE(b.Timer2.Enabled);
-    EXPECT_FALSE(b.Label6(0).Visible);
-    EXPECT_FALSE(b.Label3(0).Enabled || b.Label5.Enabled || b.Image2.Enabled);
-    // The sweep: up to the top at its 15th tick, down again, 31 ticks in all.
-    s.wait(40 * 15);
-    EXPECT_EQ(b.Label1(14).BackColor, kGreen);
-    EXPECT_EQ(b.Label1(13).BackColor, kBoard);
-    s.wait(40 * 14);
-    EXPECT_EQ(b.Label1(0).BackColor, kGreen);
-    EXPECT_EQ(b.Label1(0).ForeColor, kPurple);
-    EXPECT_EQ(b.Label1(1).BackColor, kBoard);
-    s.wait(40);
-    EXPECT_EQ(b.Label1(0).ForeColor, kRungText);
-    EXPECT_EQ(b.Label4.Caption, "INIZIA LA TUA SCALATA VERSO IL MILIONE!");
-    EXPECT_FALSE(b.Timer4.Enabled);
-    s.wait(40);
-    EXPECT_FALSE(b.Timer1.Enabled);
-    EXPECT_TRUE(b.Timer4.Enabled);
-    EXPECT_EQ(b.Label4.Caption, "");
-    for (int i = 0; i < 15; ++i) {
-        EXPECT_EQ(b.Label1(i).BackColor, kBoard);
-        EXPECT_EQ(b.Label1(i).ForeColor, i == 4 || i == 9 || i == 14 ? kWhite : kRungText);
-    }
-}
-
 TEST(OpeningTest, ClicksDuringTheRevealAndTheSweepDoNothing)
 {
     sim::Simulation s;

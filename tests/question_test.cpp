@@ -1,5 +1,5 @@
-// From the host's first words to the player's final answer: the presentation, the draw, the
-// placing of the answers, the nudges, the choice and the final-answer window.
+// From the draw to the player's final answer: the placing of the answers, the choice and the
+// final-answer window. The presentation and the nudges play in the stored traces.
 #include "game/bank/bank.h"
 #include "tests/support.h"
 
@@ -13,43 +13,6 @@ namespace {
 using namespace colors;
 using namespace testing_support;
 using Seen = std::vector<std::pair<tk::Millis, std::string>>;
-
-// Clicks the logo and plays on until the host takes over from the ladder sweep.
-void play_to_presentation(sim::Simulation& s)
-{
-    s.click("Form1", "Image1");
-    ASSERT_TRUE(s.until([&] { return s.game().Form1.Timer4.Enabled; }, 20000));
-}
-
-// The host line, which arrow points at a lifeline, whether the question shows, how many answers
-// stand, and whether the board takes clicks.
-std::string presentation(Board& b)
-{
-    int answers = 0;
-    for (int i = 0; i <= 3; ++i)
-        answers += b.Label6(i).Visible ? 1 : 0;
-    return b.Label4.Caption + "|" + (b.Line6.Visible ? "C" : "") + (b.Line9.Visible ? "P" : "")
-        + (b.Line12.Visible ? "A" : "") + "|" + (b.Label2.Caption.empty() ? "" : "Q") + std::to_string(answers)
-        + (b.Enabled ? "|on" : "|off");
-}
-
-TEST(PresentationTest, TheHostRemindsAnnouncesAndAsksThenTheAnswersFollowEveryOneAndAHalfSeconds)
-{
-    sim::Simulation s;
-    Board& b = s.game().Form1;
-    play_to_presentation(s);
-    Seen seen = watch(
-        s, [&] { return presentation(b); }, 21000, s.now());
-    std::string lead = std::string(b.frasi(1, b.qq));
-    EXPECT_EQ(seen,
-        (Seen {{1500, "TI RICORDO CHE HAI TRE AIUTI....||0|off"}, {3000, "L'AIUTO DEL COMPUTER....|C|0|off"},
-            {4500, "L'AIUTO DA CASA....|P|0|off"}, {6000, "E QUELLO DEL PUBBLICO....|A|0|off"},
-            {8500, lead + "||0|off"}, {11500, "DOMANDA DA 50 EURO||0|off"}, {14500, "DOMANDA DA 50 EURO||Q0|off"},
-            {16000, "DOMANDA DA 50 EURO||Q1|off"}, {17500, "DOMANDA DA 50 EURO||Q2|off"},
-            {19000, "DOMANDA DA 50 EURO||Q3|off"}, {20500, "DOMANDA DA 50 EURO||Q4|on"}}));
-    EXPECT_EQ(b.conta, 1);
-    EXPECT_TRUE(b.Timer6.Enabled && b.Label5.Enabled && b.Image2.Enabled && b.Image3.Enabled && b.Image4.Enabled);
-}
 
 // Many games, each started at another time of day: every lead-in slot, every question of the
 // level and every arrangement turns up, and the answers stand where the arrangement says.
@@ -81,21 +44,6 @@ TEST(QuestionTest, EveryLeadInQuestionAndArrangementComesUpWithTheAnswersWhereTh
     EXPECT_EQ(slots.size(), 5u);
     EXPECT_EQ(questions.size(), 20u);
     EXPECT_EQ(arrangements.size(), 12u);
-}
-
-TEST(ChoiceTest, AHesitatingPlayerIsNudgedThreeTimesThenHearsTheValueOnceMoreUnlessNoLifelineIsLeft)
-{
-    for (int aiuti : {3, 0}) {
-        sim::Simulation s;
-        Board& b = s.game().Form1;
-        play_to_question(s, 1);
-        b.aiuti = static_cast<tk::Integer>(aiuti);
-        Seen seen = watch(
-            s, [&] { return b.Label4.Caption + (b.Timer6.Enabled ? "" : "|off"); }, 40000, s.now());
-        Seen nudges {{9000, "SEI INDECISO?...."}, {11000, "PROVA AD UTILIZZARE GLI AIUTI...."},
-            {13000, "NE HAI ANCORA A DISPOSIZIONE 3"}, {15000, "DOMANDA DA 50 EURO|off"}};
-        EXPECT_EQ(seen, aiuti ? nudges : (Seen {{1000, "DOMANDA DA 50 EURO|off"}}));
-    }
 }
 
 // How far the final-answer window has built up: the number of its pieces that show.

@@ -87,8 +87,6 @@ std::string sum_message(Ending ending, int question)
     return "HAI CONQUISTATO " + euros(sum) + " EURO....COMPLIMENTI, BELLA CIFRA!";
 }
 
-namespace {
-
 std::string walk_comment(int question)
 {
     if (question == 1)
@@ -99,6 +97,8 @@ std::string walk_comment(int question)
         return "RIPROVACI....ARRIVERAI SICURAMENTE PIU' IN ALTO....";
     return "LA PROSSIMA VOLTA ARRIVERAI AL MILIONE....";
 }
+
+namespace {
 
 std::string value_line(int question)
 {

@@ -137,6 +137,9 @@ MonkeyTally run_monkey(long games, std::uint64_t seed, std::ostream& report, con
 // on this question.
 std::string sum_message(Ending ending, int question);
 
+// The host's comment, 3 s after the sum, on walking away at this question.
+std::string walk_comment(int question);
+
 // The one line that sums up a run.
 std::string summary(const MonkeyTally& tally);
 
