@@ -1,5 +1,6 @@
-// How games end: a wrong answer at every question, walking away at every question, and the
-// walk-away window. The host's sums come from the random player's own reckoning of the prize rules.
+// How games end: a wrong answer at every question, walking away at every question, the
+// walk-away window, and the goodbye screen closed by the player. The host's sums come from the random player's own
+// reckoning of the prize rules.
 #include "tests/support.h"
 #include "tools/sim/monkey.h"
 
@@ -164,6 +165,27 @@ TEST(EndingsTest, AClickRightAfterSiOpensNothingAndTheShowStillEnds)
         s.click("Form1", control);
     EXPECT_FALSE(g.Form2.loaded() || g.Form4.loaded() || g.Form5.loaded() || g.Form1.Timer13.Enabled);
     EXPECT_TRUE(s.until([&] { return s.ended(); }, 30000));
+}
+
+// A game that ends at once: walking away at question 1, up to the goodbye screen.
+void play_to_goodbye(sim::Simulation& s)
+{
+    Game& g = s.game();
+    play_to_question(s, 1);
+    s.click("Form1", "Label5");
+    ASSERT_TRUE(s.until([&] { return g.Form2.Label2.Visible; }, 1000));
+    s.click("Form2", "Label2");
+    ASSERT_TRUE(s.until([&] { return g.Form3.shown(); }, 10000));
+}
+
+TEST(GoodbyeTest, ClosingTheGoodbyeScreenEndsTheProgramAtOnce)
+{
+    sim::Simulation s;
+    play_to_goodbye(s);
+    s.wait(3000);
+    s.close("Form3");
+    EXPECT_TRUE(s.ended());
+    EXPECT_FALSE(s.runtime().next_due().has_value()) << "no tick may follow";
 }
 
 } // namespace
