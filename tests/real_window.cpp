@@ -36,11 +36,6 @@ std::string run(const std::string& command)
     return out;
 }
 
-bool available()
-{
-    return std::getenv("DISPLAY") && !run("command -v xdotool").empty() && !run("command -v import").empty();
-}
-
 pid_t start_game()
 {
     return start_game(Launch {});

@@ -11,9 +11,6 @@
 
 namespace real_window {
 
-// Whether a display and the tools are there; tests skip themselves otherwise.
-bool available();
-
 // Starts the built game with the real SDL video driver. Returns its pid.
 pid_t start_game();
 
