@@ -20,44 +20,35 @@
 namespace {
 
 using namespace std::chrono_literals;
+using real_window::Place;
 
-constexpr int kBoardW = 12345, kBoardH = 10965;
-constexpr int kPollW = 4680, kPollH = 6450;
-constexpr int kFinalW = 4755, kFinalH = 3090;
-constexpr std::array<std::array<int, 2>, 4> kLetterAt = {{{1320, 9360}, {6360, 9360}, {1320, 10080}, {6360, 10080}}};
-constexpr std::array<int, 4> kBarLeft = {480, 1560, 2640, 3720};
-
-// Whether a point of a window shows a colour within a while (the window redraws on its own time).
-bool shows(
-    const std::string& window, int w, int h, int x, int y, long colour, std::chrono::milliseconds within = 1000ms)
+// Whether a place of a window shows a colour within a while (the window redraws on its own time).
+bool shows(const std::string& window, const Place& at, long colour, std::chrono::milliseconds within = 1000ms)
 {
     auto end = std::chrono::steady_clock::now() + within;
     do {
-        if (real_window::pixel_twips(window, w, h, x, y) == colour)
+        if (real_window::pixel(window, at) == colour)
             return true;
         std::this_thread::sleep_for(100ms);
     } while (std::chrono::steady_clock::now() < end);
     return false;
 }
 
-// A point on the left and one on the right edge of a dialog's outer frame, in its twips.
-struct Frame {
-    int left, right, y;
-};
-
 // Under a window manager a click on the board raises it, and the dialog must come along in
 // front of it: the board takes no click while a dialog is up, and a dialog hidden behind it
 // would freeze the show. The dialog has no button of its own in the task bar, cannot be
-// resized or maximised, and does not stay minimised away from its board.
-void expect_in_front(pid_t pid, const std::string& board, const char* title, int w, int h, Frame f)
+// resized or maximised, and does not stay minimised away from its board. Its outer frame's
+// left and right edges tell where it shows.
+void expect_in_front(pid_t pid, const std::string& board, const char* title, std::string_view form, const char* frame)
 {
     SCOPED_TRACE(title);
+    const Place left {form, frame, -1, 0}, right {form, frame, -1, 1};
     auto dialog = real_window::find_window(pid, title);
     ASSERT_TRUE(dialog);
-    ASSERT_TRUE(shows(*dialog, w, h, f.left, f.y, 0x8080FF, 3000ms)) << "the dialog's frame never showed";
-    real_window::click_twips(board, kBoardW, kBoardH, 300, 300);
+    ASSERT_TRUE(shows(*dialog, left, 0x8080FF, 3000ms)) << "the dialog's frame never showed";
+    real_window::click(board, {"Form1", "", -1, 0.02, 0.02}); // the background, up in a corner
     std::this_thread::sleep_for(500ms);
-    EXPECT_TRUE(shows(*dialog, w, h, f.left, f.y, 0x8080FF) && shows(*dialog, w, h, f.right, f.y, 0x8080FF))
+    EXPECT_TRUE(shows(*dialog, left, 0x8080FF) && shows(*dialog, right, 0x8080FF))
         << "a click on the board hid the dialog";
     char id[32];
     std::snprintf(id, sizeof id, "0x%lx", std::strtoul(dialog->c_str(), nullptr, 10));
@@ -74,7 +65,7 @@ void expect_in_front(pid_t pid, const std::string& board, const char* title, int
     EXPECT_EQ(props.find("MAXIMIZE"), std::string::npos) << props;
     real_window::run("xdotool windowminimize " + *dialog + " 2>/dev/null");
     std::this_thread::sleep_for(500ms);
-    EXPECT_TRUE(shows(*dialog, w, h, f.left, f.y, 0x8080FF)) << "the dialog was minimised away from its board";
+    EXPECT_TRUE(shows(*dialog, left, 0x8080FF)) << "the dialog was minimised away from its board";
     EXPECT_EQ(props.find("_NET_WM_ACTION_RESIZE"), std::string::npos) << props;
 }
 
@@ -103,53 +94,48 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
     auto board = real_window::find_window(pid, "RUVANTIA");
     ASSERT_TRUE(board);
     std::this_thread::sleep_for(300ms);
-    real_window::click_twips(*board, kBoardW, kBoardH, 6000, 4500);
-    auto at = [&](int letter, int dx, int dy) {
-        return std::array<int, 2> {
-            kLetterAt[static_cast<std::size_t>(letter)][0] + dx, kLetterAt[static_cast<std::size_t>(letter)][1] + dy};
-    };
+    real_window::click(*board, {"Form1", "Image1"}); // the logo
     auto opened
         = [&](const char* title) { return [&, title] { return bool(real_window::find_window(pid, title, 1)); }; };
 
     // The final answer: A is marked orange while the window asks; closing it takes the mark back.
-    auto [ax, ay] = at(0, 4300, 45);
-    ASSERT_TRUE(real_window::click_until(
-        *board, kBoardW, kBoardH, at(0, 2000, 250)[0], at(0, 2000, 250)[1], opened("LA ACCENDIAMO"), 60s))
+    const Place mark {"Form1", "Label3", 0, 0.97, 0.1}; // right of the answer's text
+    ASSERT_TRUE(real_window::click_until(*board, {"Form1", "Label6", 0}, opened("LA ACCENDIAMO"), 60s))
         << "the first question's answers never took a click";
-    EXPECT_TRUE(shows(*board, kBoardW, kBoardH, ax, ay, 0xFF8000)) << "the answer chosen is not marked";
-    expect_in_front(pid, *board, "LA ACCENDIAMO", kFinalW, kFinalH, {240, 4545, 787});
+    EXPECT_TRUE(shows(*board, mark, 0xFF8000)) << "the answer chosen is not marked";
+    expect_in_front(pid, *board, "LA ACCENDIAMO", "Form6", "Shape1");
     std::this_thread::sleep_for(500ms);
     auto final_answer = real_window::find_window(pid, "LA ACCENDIAMO");
     ASSERT_TRUE(final_answer && real_window::close_window(*final_answer));
     ASSERT_TRUE(real_window::window_gone(pid, "LA ACCENDIAMO"));
-    EXPECT_TRUE(shows(*board, kBoardW, kBoardH, ax, ay, 0x000040)) << "the mark was not taken back";
+    EXPECT_TRUE(shows(*board, mark, 0x000040)) << "the mark was not taken back";
 
     // Walking away, the friend, the poll: each opens on a click and closes from its title bar,
     // and the board takes the next click.
     struct Opening {
         const char* title;
-        int x, y;
-        int w, h;
-        Frame frame;
+        Place at;
+        std::string_view form;
+        const char* frame;
     };
-    for (Opening o : {Opening {"Vuoi veramente", 480 + 1027, 6720 + 187, 5070, 3285, {120, 4905, 847}},
-             Opening {"AIUTO DA CASA", 840 + 530, 3480 + 345, 4905, 2700, {120, 4785, 1327}}}) {
+    for (Opening o : {Opening {"Vuoi veramente", {"Form1", "Label5"}, "Form2", "Shape1"},
+             Opening {"AIUTO DA CASA", {"Form1", "Image3"}, "Form4", "Shape1"}}) {
         // Points of the logo that the dialog covers: the board must show them again when it goes.
-        std::array<std::array<int, 2>, 3> under = {{{5000, 2200}, {6170, 4000}, {8000, 3600}}};
+        const std::array<Place, 3> under = {{{"Form1", "Image1", -1, 0.35, 0.13}, {"Form1", "Image1", -1, 0.51, 0.4},
+            {"Form1", "Image1", -1, 0.77, 0.34}}};
         std::array<long, 3> before {};
         for (std::size_t i = 0; i < under.size(); ++i)
-            before[i] = real_window::pixel_twips(*board, kBoardW, kBoardH, under[i][0], under[i][1]);
-        ASSERT_TRUE(real_window::click_until(*board, kBoardW, kBoardH, o.x, o.y, opened(o.title), 5s)) << o.title;
-        expect_in_front(pid, *board, o.title, o.w, o.h, o.frame);
+            before[i] = real_window::pixel(*board, under[i]);
+        ASSERT_TRUE(real_window::click_until(*board, o.at, opened(o.title), 5s)) << o.title;
+        expect_in_front(pid, *board, o.title, o.form, o.frame);
         auto dialog = real_window::find_window(pid, o.title);
         ASSERT_TRUE(dialog && real_window::close_window(*dialog)) << o.title;
         ASSERT_TRUE(real_window::window_gone(pid, o.title)) << o.title << " did not close";
         for (std::size_t i = 0; i < under.size(); ++i)
-            EXPECT_TRUE(shows(*board, kBoardW, kBoardH, under[i][0], under[i][1], before[i], 2000ms))
+            EXPECT_TRUE(shows(*board, under[i], before[i], 2000ms))
                 << o.title << ": the board was not drawn again where the dialog was";
     }
-    ASSERT_TRUE(
-        real_window::click_until(*board, kBoardW, kBoardH, 840 + 502, 4920 + 337, opened("AIUTO DEL PUBBLICO"), 5s));
+    ASSERT_TRUE(real_window::click_until(*board, {"Form1", "Image4"}, opened("AIUTO DEL PUBBLICO"), 5s));
     auto poll = real_window::find_window(pid, "AIUTO DEL PUBBLICO");
     ASSERT_TRUE(poll);
     std::this_thread::sleep_for(3500ms); // the four bars have risen
@@ -157,28 +143,25 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
     // one 30 % or less (7 at most): the twelfth segment is lit on the right answer's bar alone.
     int right = -1, lit = 0;
     for (int j = 0; j <= 3; ++j) {
-        long colour = real_window::pixel_twips(
-            *poll, kPollW, kPollH, kBarLeft[static_cast<std::size_t>(j)] + 247, 4920 - 120 * 11 + 67);
-        if (colour == 0x00FF00) {
+        static constexpr std::array<std::string_view, 4> bars = {"Shape1", "Shape2", "Shape4", "Shape5"};
+        if (real_window::pixel(*poll, {"Form5", bars[static_cast<std::size_t>(j)], 12}) == 0x00FF00) {
             right = j;
             ++lit;
         }
     }
     ASSERT_EQ(lit, 1) << "the poll does not show one clear favourite";
-    expect_in_front(pid, *board, "AIUTO DEL PUBBLICO", kPollW, kPollH, {600, 4080, 600});
+    expect_in_front(pid, *board, "AIUTO DEL PUBBLICO", "Form5", "Shape3");
     ASSERT_TRUE(real_window::close_window(*poll));
     ASSERT_TRUE(real_window::window_gone(pid, "AIUTO DEL PUBBLICO"));
 
     // A wrong answer, confirmed.
     int wrong = right == 0 ? 1 : 0;
-    ASSERT_TRUE(real_window::click_until(
-        *board, kBoardW, kBoardH, at(wrong, 2000, 250)[0], at(wrong, 2000, 250)[1], opened("LA ACCENDIAMO"), 5s));
+    ASSERT_TRUE(real_window::click_until(*board, {"Form1", "Label6", wrong}, opened("LA ACCENDIAMO"), 5s));
     std::this_thread::sleep_for(700ms);
     final_answer = real_window::find_window(pid, "LA ACCENDIAMO");
     ASSERT_TRUE(final_answer);
     ASSERT_TRUE(real_window::click_until(
-        *final_answer, kFinalW, kFinalH, 1080 + 307, 2040 + 247,
-        [&] { return !real_window::find_window(pid, "LA ACCENDIAMO", 1); }, 5s));
+        *final_answer, {"Form6", "Label2", 0}, [&] { return !real_window::find_window(pid, "LA ACCENDIAMO", 1); }, 5s));
     // The verdict, the right answer shown, the farewells and the closing: then the goodbye.
     auto goodbye = real_window::find_window(pid, "CIAO", 60000);
     ASSERT_TRUE(goodbye) << "the wrong answer never led to the goodbye screen";

@@ -18,17 +18,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kBoardW = 12345, kBoardH = 10965;
+using real_window::Place;
 
 struct Dialog {
     const char* title;
-    int w, h; // client area, twips
+    const char* form;
 };
-constexpr Dialog kFinal {"LA ACCENDIAMO", 4755, 3090};
-constexpr Dialog kWalk {"Vuoi veramente", 5070, 3285};
-constexpr Dialog kPhone {"AIUTO DA CASA", 4905, 2700};
-constexpr Dialog kPoll {"AIUTO DEL PUBBLICO", 4680, 6450};
-constexpr Dialog kGoodbye {"CIAO", 9630, 9615};
+constexpr Dialog kFinal {"LA ACCENDIAMO", "Form6"};
+constexpr Dialog kWalk {"Vuoi veramente", "Form2"};
+constexpr Dialog kPhone {"AIUTO DA CASA", "Form4"};
+constexpr Dialog kPoll {"AIUTO DEL PUBBLICO", "Form5"};
+constexpr Dialog kGoodbye {"CIAO", "Form3"};
 
 struct Player {
     std::unique_ptr<real_window::Screen> screen;
@@ -56,17 +56,12 @@ void expect_on_screen(const Player& r, const std::string& window, const char* wh
     EXPECT_LE(g.y + g.h, r.screen->height()) << what << " on " << r.name();
 }
 
-// Clicks a point of a run's board until a dialog opens.
-std::optional<std::string> open_dialog(Player& r, int x, int y, const char* title, std::chrono::seconds limit = 5s)
+// Clicks a place of a run's board until a dialog opens.
+std::optional<std::string> open_dialog(Player& r, const Place& at, const char* title, std::chrono::seconds limit = 5s)
 {
     r.screen->use();
-    auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (auto w = real_window::find_window(r.pid, title, 1))
-            return w;
-        real_window::click_twips(r.board, kBoardW, kBoardH, x, y);
-        std::this_thread::sleep_for(300ms);
-    }
+    real_window::click_until(
+        r.board, at, [&] { return bool(real_window::find_window(r.pid, title, 1)); }, limit);
     return real_window::find_window(r.pid, title, 1);
 }
 
@@ -76,22 +71,20 @@ void look_at(Player& r, const std::string& window, const Dialog& d, const std::s
     r.screen->use();
     expect_on_screen(r, window, d.title);
     real_window::Geometry g = real_window::window_geometry(window);
-    EXPECT_NEAR(g.w, d.w / 15.0 * r.scale, 3) << d.title << " is not at the board's scale on " << r.name();
-    EXPECT_NEAR(g.h, d.h / 15.0 * r.scale, 3) << d.title << " is not at the board's scale on " << r.name();
+    const tk::FormDesign& design = real_window::design(d.form).design();
+    EXPECT_NEAR(g.w, design.ClientWidth / 15.0 * r.scale, 3)
+        << d.title << " is not at the board's scale on " << r.name();
+    EXPECT_NEAR(g.h, design.ClientHeight / 15.0 * r.scale, 3)
+        << d.title << " is not at the board's scale on " << r.name();
     real_window::screenshot(shots() + "/" + r.name() + "-" + shot + ".png");
 }
 
-// Clicks a point of a dialog until it closes.
-bool press(Player& r, const std::string& window, const Dialog& d, int x, int y)
+// Clicks a place of a dialog until it closes.
+bool press(Player& r, const std::string& window, const Dialog& d, const Place& at)
 {
     r.screen->use();
-    for (int i = 0; i < 15; ++i) {
-        if (!real_window::find_window(r.pid, d.title, 1))
-            return true;
-        real_window::click_twips(window, d.w, d.h, x, y);
-        std::this_thread::sleep_for(200ms);
-    }
-    return !real_window::find_window(r.pid, d.title, 1);
+    return real_window::click_until(
+        window, at, [&] { return !real_window::find_window(r.pid, d.title, 1); }, 4s);
 }
 
 TEST(RealScreensTest, TheBoardAndEveryDialogFitFromALaptopToA4KScreen)
@@ -130,46 +123,46 @@ TEST(RealScreensTest, TheBoardAndEveryDialogFitFromALaptopToA4KScreen)
         r.board = *board;
         expect_on_screen(r, r.board, "the board");
         real_window::Geometry g = real_window::window_geometry(r.board);
-        r.scale = std::min(g.w / (kBoardW / 15.0), g.h / (kBoardH / 15.0));
+        const tk::FormDesign& design = real_window::design("Form1").design();
+        r.scale = std::min(g.w / (design.ClientWidth / 15.0), g.h / (design.ClientHeight / 15.0));
         EXPECT_GE(g.h, 0.6 * r.screen->height()) << "the board is too small on " << r.name();
-        real_window::click_twips(r.board, kBoardW, kBoardH, 6000, 4500);
+        real_window::click(r.board, {"Form1", "Image1"});
     }
     // Each dialog in turn on all four screens: the final answer (taken back with "NO"), walking
     // away ("NO"), the friend and the poll ("TORNA AL GIOCO").
     struct Step {
         Dialog dialog;
-        int x, y; // where on the board it opens
+        Place open, close; // what opens it on the board, what closes it
         int settle_ms; // until it has built itself up
-        int close_x, close_y;
         const char* shot;
     };
     const Step steps[] = {
-        {kFinal, 3320, 9610, 700, 3120 + 427, 2040 + 247, "final-answer"},
-        {kWalk, 480 + 1027, 6720 + 187, 500, 3600 + 307, 2280 + 247, "walk-away"},
-        {kPhone, 840 + 530, 3480 + 345, 1800, 1080 + 1387, 2160 + 187, "phone"},
-        {kPoll, 840 + 502, 4920 + 337, 3200, 1080 + 1327, 5880 + 187, "poll"},
+        {kFinal, {"Form1", "Label6", 0}, {"Form6", "Label2", 1}, 700, "final-answer"},
+        {kWalk, {"Form1", "Label5"}, {"Form2", "Label3"}, 500, "walk-away"},
+        {kPhone, {"Form1", "Image3"}, {"Form4", "Label2"}, 1800, "phone"},
+        {kPoll, {"Form1", "Image4"}, {"Form5", "Label10"}, 3200, "poll"},
     };
     for (const Step& step : steps) {
         std::vector<std::string> open(runs.size());
         for (std::size_t i = 0; i < runs.size(); ++i) {
             // The first question's answers stand some 26 s after the logo.
-            auto w = open_dialog(runs[i], step.x, step.y, step.dialog.title, i == 0 && &step == steps ? 60s : 10s);
+            auto w = open_dialog(runs[i], step.open, step.dialog.title, i == 0 && &step == steps ? 60s : 10s);
             ASSERT_TRUE(w) << step.dialog.title << " never opened on " << runs[i].name();
             open[i] = *w;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(step.settle_ms));
         for (std::size_t i = 0; i < runs.size(); ++i) {
             look_at(runs[i], open[i], step.dialog, step.shot);
-            ASSERT_TRUE(press(runs[i], open[i], step.dialog, step.close_x, step.close_y))
+            ASSERT_TRUE(press(runs[i], open[i], step.dialog, step.close))
                 << step.dialog.title << " did not close on " << runs[i].name();
         }
     }
     // Walking away for good, then the goodbye screen.
     for (Player& r : runs) {
-        auto w = open_dialog(r, 480 + 1027, 6720 + 187, kWalk.title);
+        auto w = open_dialog(r, {"Form1", "Label5"}, kWalk.title);
         ASSERT_TRUE(w);
         std::this_thread::sleep_for(500ms);
-        ASSERT_TRUE(press(r, *w, kWalk, 960 + 187, 2280 + 187));
+        ASSERT_TRUE(press(r, *w, kWalk, {"Form2", "Label2"}));
     }
     for (Player& r : runs) {
         r.screen->use();

@@ -21,11 +21,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kBoardW = 12345, kBoardH = 10965; // Form1's client area, twips
-constexpr int kLogoX = 6000, kLogoY = 4500;
+constexpr real_window::Place kLogo {"Form1", "Image1"};
 constexpr long kFrame = 0x8080FF;
 // The left edge of the top rung's frame, drawn at the reveal's fifteenth tick.
-constexpr int kTopFrameX = 9600, kTopFrameY = 1080 + 187;
+constexpr real_window::Place kTopFrame {"Form1", "Shape1", 14, 0};
 
 std::string contents(const std::string& path)
 {
@@ -76,7 +75,7 @@ TEST(RealSignalsTest, InterruptAndTerminateEndTheShowCleanly)
         Game game {real_window::start_game()};
         auto board = real_window::find_window(game.pid, "RUVANTIA");
         ASSERT_TRUE(board) << "no board window";
-        real_window::click_twips(*board, kBoardW, kBoardH, kLogoX, kLogoY); // timers running
+        real_window::click(*board, kLogo); // timers running
         std::this_thread::sleep_for(500ms);
         kill(game.pid, sig);
         int signal = 0;
@@ -94,7 +93,7 @@ TEST(RealSignalsTest, ClosingTheBoardFromItsTitleBarEndsTheShowAtOnce)
     Game game {real_window::start_game()};
     auto board = real_window::find_window(game.pid, "RUVANTIA");
     ASSERT_TRUE(board) << "no board window";
-    real_window::click_twips(*board, kBoardW, kBoardH, kLogoX, kLogoY);
+    real_window::click(*board, kLogo);
     std::this_thread::sleep_for(1s);
     ASSERT_TRUE(real_window::close_window(*board));
     int signal = 0;
@@ -112,7 +111,7 @@ TEST(RealSignalsTest, ADisplayThatGoesAwayEndsItWithAMessageAndAnErrorStatus)
     Game game {real_window::start_game({{}, {}, err})};
     auto board = real_window::find_window(game.pid, "RUVANTIA");
     ASSERT_TRUE(board) << "no board window";
-    real_window::click_twips(*board, kBoardW, kBoardH, kLogoX, kLogoY);
+    real_window::click(*board, kLogo);
     std::this_thread::sleep_for(500ms);
     screen.shut_down();
     int signal = 0;
@@ -193,19 +192,17 @@ TEST(RealSignalsTest, AfterAStallTheRevealGoesOnAtItsPaceWithNoBurst)
     auto board = real_window::find_window(game.pid, "RUVANTIA");
     ASSERT_TRUE(board) << "no board window";
     std::this_thread::sleep_for(300ms);
-    real_window::click_twips(*board, kBoardW, kBoardH, kLogoX, kLogoY);
+    real_window::click(*board, kLogo);
     std::this_thread::sleep_for(250ms);
     kill(game.pid, SIGSTOP);
     std::this_thread::sleep_for(5s);
     kill(game.pid, SIGCONT);
     // Some three pieces were shown before the stop; a few more now, not the whole ladder.
     std::this_thread::sleep_for(400ms);
-    EXPECT_NE(real_window::pixel_twips(*board, kBoardW, kBoardH, kTopFrameX, kTopFrameY), kFrame)
-        << "the reveal caught up at once";
+    EXPECT_NE(real_window::pixel(*board, kTopFrame), kFrame) << "the reveal caught up at once";
     // The rest follows in about four seconds.
     std::this_thread::sleep_for(4500ms);
-    EXPECT_EQ(real_window::pixel_twips(*board, kBoardW, kBoardH, kTopFrameX, kTopFrameY), kFrame)
-        << "the reveal did not go on";
+    EXPECT_EQ(real_window::pixel(*board, kTopFrame), kFrame) << "the reveal did not go on";
     kill(game.pid, SIGTERM);
     EXPECT_EQ(real_window::wait_exit(game.pid, 5000), 0);
 }

@@ -1,6 +1,8 @@
 #include "tests/real_window.h"
 
+#include "game/game.h"
 #include "toolkit/geometry.h"
+#include "toolkit/inspect.h"
 
 #include <X11/Xlib.h>
 
@@ -14,6 +16,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -34,16 +37,6 @@ std::string run(const std::string& command)
         pclose(p);
     }
     return out;
-}
-
-bool available()
-{
-    return std::getenv("DISPLAY") && !run("command -v xdotool").empty() && !run("command -v import").empty();
-}
-
-pid_t start_game()
-{
-    return start_game(Launch {});
 }
 
 pid_t start_game(const Launch& how)
@@ -287,32 +280,52 @@ Geometry window_geometry(const std::string& window)
     return g;
 }
 
+tk::Form& design(std::string_view name)
+{
+    static tk::ManualClock clock;
+    static tk::Random random;
+    static Game game(clock, random);
+    if (tk::Form* form = game.runtime.form(name))
+        return *form;
+    throw std::invalid_argument("no window " + std::string(name));
+}
+
 namespace {
 
-// Where a point of the client area (twips) lies in the window, in pixels.
-std::pair<int, int> to_pixels(const std::string& window, int client_w, int client_h, int x, int y)
+// Where a place lies in a window of the given size, in pixels from its corner.
+std::pair<int, int> to_pixels(const Place& at, const Geometry& g)
 {
-    Geometry g = window_geometry(window);
-    tk::FormDesign design {.ClientWidth = client_w, .ClientHeight = client_h};
-    tk::Viewport view = tk::fit(design, g.w, g.h);
-    return {view.px(x), view.py(y)};
+    tk::Form& form = design(at.form);
+    int r[4] = {0, 0, form.design().ClientWidth, form.design().ClientHeight};
+    if (!at.control.empty()) {
+        int* to = r;
+        for (const char* side : {"Left", "Top", "Width", "Height"}) {
+            auto v = tk::read_property(form, at.control, at.index, side);
+            if (!v)
+                throw std::invalid_argument(std::string(at.control) + " is no control of " + std::string(at.form));
+            *to++ = std::stoi(*v);
+        }
+    }
+    tk::PixelRect p = tk::fit(form.design(), g.w, g.h).rect(r[0], r[1], r[2], r[3]);
+    return {
+        p.x + static_cast<int>(std::lround(at.fx * (p.w - 1))), p.y + static_cast<int>(std::lround(at.fy * (p.h - 1)))};
 }
 
 } // namespace
 
-void click_twips(const std::string& window, int client_w, int client_h, int x, int y)
+void click(const std::string& window, const Place& at)
 {
-    auto [px, py] = to_pixels(window, client_w, client_h, x, y);
+    auto [px, py] = to_pixels(at, window_geometry(window));
     run("xdotool mousemove --window " + window + " " + std::to_string(px) + " " + std::to_string(py)
         + " click 1 2>/dev/null");
 }
 
-long pixel_twips(const std::string& window, int client_w, int client_h, int x, int y)
+long pixel(const std::string& window, const Place& at)
 {
     // The screen is read rather than the window: with no window manager the window's own
     // contents cannot be grabbed.
-    auto [px, py] = to_pixels(window, client_w, client_h, x, y);
     Geometry g = window_geometry(window);
+    auto [px, py] = to_pixels(at, g);
     std::string out = run("import -window root -crop 1x1+" + std::to_string(g.x + px) + "+" + std::to_string(g.y + py)
         + " -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-Fa-f]\\{6\\}' | head -1");
     if (out.size() < 7)

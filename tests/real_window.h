@@ -2,20 +2,17 @@
 // with xdotool, look at them with ImageMagick, and see how it ends.
 #pragma once
 
+#include "toolkit/form.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <thread>
 #include <vector>
 
 namespace real_window {
-
-// Whether a display and the tools are there; tests skip themselves otherwise.
-bool available();
-
-// Starts the built game with the real SDL video driver. Returns its pid.
-pid_t start_game();
 
 // How to start the game: variables of its environment set ("NAME=value") or taken away
 // ("NAME"), and a file for its error output (empty: the test's own).
@@ -25,7 +22,8 @@ struct Launch {
     std::string stderr_file;
     std::vector<std::string> args; // its command line
 };
-pid_t start_game(const Launch& how);
+// Starts the built game with the real SDL video driver. Returns its pid.
+pid_t start_game(const Launch& how = {});
 
 // Whether a private X server can be started here (Xvfb, xdotool and ImageMagick are installed).
 bool xvfb_available();
@@ -77,23 +75,34 @@ bool screenshot(const std::string& path);
 // The X window id of the process's visible window whose title contains name, waiting up to timeout_ms.
 std::optional<std::string> find_window(pid_t pid, const std::string& name, int timeout_ms = 5000);
 
-// A click at a point of a window's client area given in twips, for a client area of the given
-// size in twips (the board is scaled to the window and centred).
-void click_twips(const std::string& window, int client_w, int client_h, int x, int y);
+// A place on one of the show's windows, named as its design names it: a control of a form at
+// fractions of its rectangle (0.5 its middle, 0 and 1 its first and last pixel across or down),
+// or, with no control, of the whole client area.
+struct Place {
+    std::string_view form; // "Form1" (the board) to "Form6"
+    std::string_view control;
+    int index = -1;
+    double fx = 0.5, fy = 0.5;
+};
 
-// The window's pixel at a point given in twips, as 0xRRGGBB (-1 when it cannot be read).
-long pixel_twips(const std::string& window, int client_w, int client_h, int x, int y);
+// The show's windows as designed, by name: their client sizes and their controls.
+tk::Form& design(std::string_view form);
 
-// Clicks a point of a window (as click_twips) every 300 ms until done() holds or the time is up;
-// whether it held.
+// A click at a place of a window (the client area is scaled to the window and centred).
+void click(const std::string& window, const Place& at);
+
+// The window's pixel at a place, as 0xRRGGBB (-1 when it cannot be read).
+long pixel(const std::string& window, const Place& at);
+
+// Clicks a place of a window every 300 ms until done() holds or the time is up; whether it held.
 template <typename Done>
-bool click_until(const std::string& window, int w, int h, int x, int y, Done done, std::chrono::seconds limit)
+bool click_until(const std::string& window, const Place& at, Done done, std::chrono::seconds limit)
 {
     auto end = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < end) {
         if (done())
             return true;
-        click_twips(window, w, h, x, y);
+        click(window, at);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }
     return done();
