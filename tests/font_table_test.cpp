@@ -30,27 +30,6 @@ const std::vector<tk::Typeface> kFaces = {
     {"Bermuda Solid", 21.75, true, true},
 };
 
-std::string utf8(char32_t cp)
-{
-    std::string s;
-    if (cp < 0x80) {
-        s += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        s += static_cast<char>(0xC0 | (cp >> 6));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        s += static_cast<char>(0xE0 | (cp >> 12));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (cp >> 18));
-        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return s;
-}
-
 // Every label a game shows, once per caption, box and font, with the tooltips' texts: the
 // built-in questions and answers in the board's boxes, and every window of a game played from
 // the logo to the goodbye screen, looked at after each step.
@@ -182,7 +161,7 @@ TEST(FontTableTest, LettersAndPairsMeasureAsFreeTypeAtEverySize)
         ASSERT_TRUE(data);
         std::vector<std::string> letters;
         for (char16_t cp : data->code_points)
-            letters.push_back(utf8(cp));
+            tk::append_utf8(letters.emplace_back(), cp);
         // Every kerned pair, a spread of the others, and code points the tables leave out: one
         // the font lacks (drawn as .notdef on the desktop), a malformed byte.
         std::vector<std::string> pairs;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,5 +14,8 @@ char32_t next_code_point(std::string_view text, std::size_t& i);
 
 // Every code point of text.
 std::vector<char32_t> decode_utf8(std::string_view text);
+
+// Writes a code point as UTF-8 at the end of out.
+void append_utf8(std::string& out, char32_t cp);
 
 } // namespace tk

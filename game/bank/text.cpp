@@ -5,6 +5,7 @@
 //   rows        the separator, double quotes as spreadsheets write them
 //   read_pack   the file's bytes to a Reading
 #include "game/bank/rows.h"
+#include "toolkit/utf8.h"
 
 #include <algorithm>
 #include <optional>
@@ -29,25 +30,6 @@ struct Decoded {
 
     std::string_view text() const { return how_read.empty() ? utf8 : converted; }
 };
-
-void append_utf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // The length of the UTF-8 sequence at s[i], or 0 when none starts there. Overlong forms,
 // surrogates and code points past U+10FFFF are not UTF-8.
@@ -127,7 +109,7 @@ Decoded from_utf16(std::string_view s, bool big_endian)
                     + ": salva di nuovo il file come UTF-8, o da Excel come «Testo Unicode»"};
             return d;
         }
-        append_utf8(d.converted, cp);
+        tk::append_utf8(d.converted, cp);
         if (cp == '\n')
             ++line, at = 0;
     }
@@ -202,7 +184,7 @@ Decoded decode(std::string_view bytes)
     }
     d.converted.reserve(bytes.size() + bytes.size() / 8);
     for (char c : bytes)
-        append_utf8(d.converted, windows_1252(static_cast<unsigned char>(c)));
+        tk::append_utf8(d.converted, windows_1252(static_cast<unsigned char>(c)));
     d.how_read = "letto come Windows-1252";
     return d;
 }
