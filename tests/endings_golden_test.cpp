@@ -1,6 +1,7 @@
 // One scripted game of each ending, traced line by line and compared with the stored traces:
 // a wrong answer right after the first milestone, walking away (after a "NO") at question 3,
-// and the million, the last one on to the end of the goodbye screen. The same traces come from
+// and the million, with the 50:50 taken at the last question, on to the end of the goodbye
+// screen. The same traces come from
 //   simulate --start 12:00:00 --trace STEPS...
 // with the steps below; RUVANTIA_UPDATE_GOLDEN=1 makes this test write them afresh.
 #include "tests/support.h"
@@ -47,7 +48,8 @@ const std::vector<Script> kScripts = {
             + kToGoodbye},
     {"ending_million",
         answering_right(14)
-            + std::vector<std::string> {"answer right", "wait 600", "click Form6.Label2(0)", "wait 60000"}},
+            + std::vector<std::string> {"wait 2000", "click Form1.Image2", "until Form1.Timer13.Enabled=false",
+                "answer right", "wait 600", "click Form6.Label2(0)", "wait 60000"}},
 };
 
 TEST(EndingsGoldenTest, EachEndingKeepsItsTimingAndTexts)

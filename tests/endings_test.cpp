@@ -104,35 +104,25 @@ TEST(EndingsTest, WalkingAwayAtEveryQuestionAnnouncesTheSumTaken)
     }
 }
 
-// The walk-away window builds up in seven ticks the first time and six after a "NO"; "NO" and
-// closing the window from its title bar both give the question back, without the nudges.
-TEST(EndingsTest, WalkAwayWindowBuildsUpAndNoOrClosingGivesTheQuestionBack)
+// "NO" and closing the window from its title bar both give the question back, without the
+// nudges. (The window's build-up plays in the stored trace of walking away.)
+TEST(EndingsTest, NoOrClosingTheWalkAwayWindowGivesTheQuestionBack)
 {
     sim::Simulation s;
     Game& g = s.game();
     Board& b = g.Form1;
     play_to_question(s, 2);
-    tk::Millis opened = s.now();
     s.click("Form1", "Label5");
-    s.wait(50);
-    EXPECT_FALSE(g.Form2.Shape1.Visible) << "the first tick of the first opening shows nothing";
-    ASSERT_TRUE(s.until([&] { return g.Form2.Label2.Visible && g.Form2.Label3.Visible; }, 1000));
-    EXPECT_EQ(s.now() - opened, 350);
+    ASSERT_TRUE(s.until([&] { return g.Form2.Label3.Visible; }, 1000));
     s.click("Form2", "Label3");
-    EXPECT_FALSE(g.Form2.loaded());
     EXPECT_TRUE(board_waits(g));
     s.wait(20000);
     EXPECT_EQ(b.Label4.Caption, b.valdom) << "no nudges after NO";
 
-    opened = s.now();
     s.click("Form1", "Label5");
-    s.wait(50);
-    EXPECT_TRUE(g.Form2.Shape1.Visible);
     ASSERT_TRUE(s.until([&] { return g.Form2.Label2.Visible; }, 1000));
-    EXPECT_EQ(s.now() - opened, 300);
     s.close("Form2");
-    EXPECT_FALSE(g.Form2.loaded());
-    EXPECT_FALSE(s.ended());
+    EXPECT_FALSE(g.Form2.loaded() || s.ended());
     ASSERT_TRUE(board_waits(g)) << "closing the window must give the board back";
 
     // Closed halfway through its build-up, the window still opens complete the next time.

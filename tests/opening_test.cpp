@@ -9,25 +9,6 @@ namespace {
 
 using namespace colors;
 
-TEST(OpeningTest, OnlyTheLogoAndTheHostLineShowAtStartAndTheInvitationBlinks)
-{
-    sim::Simulation s;
-    Board& b = s.game().Form1;
-    EXPECT_TRUE(b.Image1.Visible && b.Label4.Visible);
-    EXPECT_FALSE(b.Label2.Visible || b.Label5.Visible || b.Image2.Visible || b.Label1(0).Visible || b.Label3(0).Visible
-        || b.Label6(0).Visible);
-    EXPECT_FALSE(b.Label5.Enabled || b.Image2.Enabled || b.Image3.Enabled || b.Image4.Enabled);
-    EXPECT_EQ(b.Label4.Caption, "");
-    s.wait(799);
-    EXPECT_EQ(b.Label4.Caption, "");
-    s.wait(1);
-    EXPECT_EQ(b.Label4.Caption, "CLICCA SUL LOGO PER INIZIARE!!!");
-    s.wait(800);
-    EXPECT_EQ(b.Label4.Caption, "");
-    s.wait(800);
-    EXPECT_EQ(b.Label4.Caption, "CLICCA SUL LOGO PER INIZIARE!!!");
-}
-
 // Seven hours and more of nobody clicking: the counter wraps without overflowing and the
 // invitation keeps its rhythm.
 TEST(OpeningTest, TheInvitationKeepsBlinkingThroughTheNight)

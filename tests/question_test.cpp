@@ -12,7 +12,6 @@ namespace {
 
 using namespace colors;
 using namespace testing_support;
-using Seen = std::vector<std::pair<tk::Millis, std::string>>;
 
 // Many games, each started at another time of day: every lead-in slot, every question of the
 // level and every arrangement turns up, and the answers stand where the arrangement says.
@@ -64,7 +63,7 @@ bool plain(Board& b, int i)
     return b.Label3(i).BackColor == kBoard && b.Label3(i).ForeColor == kWhite;
 }
 
-TEST(ChoiceTest, AChoiceIsMarkedTheWindowBuildsUpAndNoGivesTheBoardBackForAnotherChoice)
+TEST(ChoiceTest, AChoiceIsMarkedAndNoGivesTheBoardBackForAnotherChoice)
 {
     sim::Simulation s;
     Game& g = s.game();
@@ -76,12 +75,7 @@ TEST(ChoiceTest, AChoiceIsMarkedTheWindowBuildsUpAndNoGivesTheBoardBackForAnothe
     EXPECT_EQ(b.Label4.Caption, "DOMANDA DA 50 EURO"); // the nudge goes at once
     EXPECT_TRUE(marked(b, first) && plain(b, second) && !b.Enabled && !b.Timer6.Enabled);
     EXPECT_EQ(b.Label6(second).MousePointer, tk::kDefaultPointer);
-    // One piece every 50 ms, with an idle third tick; "SI" at 500 ms, "NO" at 550 ms.
-    Seen seen = watch(
-        s, [&] { return std::to_string(built(g.Form6)); }, 1000, s.now());
-    EXPECT_EQ(seen,
-        (Seen {{50, "1"}, {100, "2"}, {200, "3"}, {250, "4"}, {300, "5"}, {350, "6"}, {400, "7"}, {450, "8"},
-            {500, "9"}, {550, "10"}}));
+    ASSERT_TRUE(s.until([&] { return g.Form6.Label2(1).Visible; }, 1000)); // its build-up is in the stored trace
     s.click("Form6", "Label2", 1);
     EXPECT_TRUE(!g.Form6.loaded() && b.Enabled && plain(b, first));
     EXPECT_EQ(b.Label6(second).MousePointer, tk::kCustomPointer);

@@ -10,11 +10,9 @@
 
 #include <array>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 
 namespace {
@@ -73,24 +71,13 @@ TEST(RealDialogsTest, EveryDialogClosesFromItsTitleBarAndAWrongAnswerEndsTheGame
 {
     if (!real_window::xvfb_available())
         GTEST_SKIP() << "no Xvfb, xdotool or ImageMagick";
-    if (std::getenv("RUVANTIA_QUICK"))
-        GTEST_SKIP() << "a slow test, left out of quick runs";
     real_window::Screen screen(1280, 1024);
     ASSERT_TRUE(screen.ok());
     ASSERT_TRUE(screen.start_window_manager()) << "openbox is needed (./dev test installs it)";
     std::string errors = std::string(RUVANTIA_BINARY_DIR) + "/tests/dialogs.err";
     pid_t pid = real_window::start_game({{}, {}, errors});
     ASSERT_GT(pid, 0);
-    struct Reaper {
-        pid_t pid;
-        ~Reaper()
-        {
-            if (waitpid(pid, nullptr, WNOHANG) == 0) {
-                kill(pid, SIGKILL);
-                waitpid(pid, nullptr, 0);
-            }
-        }
-    } reaper {pid};
+    real_window::Reaper reaper {pid};
     auto board = real_window::find_window(pid, "RUVANTIA");
     ASSERT_TRUE(board);
     std::this_thread::sleep_for(300ms);

@@ -47,8 +47,7 @@ bool traced(const std::string& trace, const std::string& pattern, std::chrono::s
 }
 
 // One show in its windows.
-struct Show {
-    pid_t pid = -1;
+struct Show : real_window::Reaper {
     std::string trace;
 
     Show(const std::string& dir, const std::string& name, std::vector<std::string> args)
@@ -56,13 +55,6 @@ struct Show {
     {
         fs::remove(trace); // a trace left by an earlier run would answer for this one
         pid = real_window::start_game({{"RUVANTIA_TRACE=" + trace}, {}, dir + "/" + name + ".err", std::move(args)});
-    }
-    ~Show()
-    {
-        if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
     }
     // A click on a window that is open.
     void click(const char* title, const real_window::Place& at)

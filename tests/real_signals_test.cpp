@@ -1,6 +1,6 @@
 // The real program when the world around it misbehaves: no display at all, a display that goes
-// away, interrupts, the computer stopping it for a while, the board closed from its title bar.
-// Each test has an X server of its own.
+// away, interrupts, the computer stopping it for a while. Each test has an X server of its own.
+// (Windows closed from their title bars are the dialogs test's.)
 #include "tests/real_window.h"
 #include "toolkit/sdl/x11_errors.h"
 
@@ -39,17 +39,7 @@ std::string temp_path(const std::string& name)
     return std::string(RUVANTIA_BINARY_DIR) + "/tests/" + name + "." + std::to_string(getpid());
 }
 
-// Kills the game when a test fails half-way.
-struct Game {
-    pid_t pid;
-    ~Game()
-    {
-        if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-};
+using Game = real_window::Reaper;
 
 TEST(RealSignalsTest, WithNoDisplayItSaysSoInOneLineAndExitsWithOne)
 {
@@ -82,23 +72,6 @@ TEST(RealSignalsTest, InterruptAndTerminateEndTheShowCleanly)
         EXPECT_EQ(real_window::wait_exit(game.pid, 5000, &signal), 0) << "signal " << sig;
         EXPECT_EQ(signal, 0);
     }
-}
-
-TEST(RealSignalsTest, ClosingTheBoardFromItsTitleBarEndsTheShowAtOnce)
-{
-    if (!real_window::xvfb_available())
-        GTEST_SKIP() << "no Xvfb, xdotool or ImageMagick";
-    real_window::Screen screen(1280, 1024);
-    ASSERT_TRUE(screen.ok());
-    Game game {real_window::start_game()};
-    auto board = real_window::find_window(game.pid, "RUVANTIA");
-    ASSERT_TRUE(board) << "no board window";
-    real_window::click(*board, kLogo);
-    std::this_thread::sleep_for(1s);
-    ASSERT_TRUE(real_window::close_window(*board));
-    int signal = 0;
-    EXPECT_EQ(real_window::wait_exit(game.pid, 5000, &signal), 0);
-    EXPECT_EQ(signal, 0);
 }
 
 TEST(RealSignalsTest, ADisplayThatGoesAwayEndsItWithAMessageAndAnErrorStatus)

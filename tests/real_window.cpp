@@ -79,6 +79,14 @@ pid_t start_game(const Launch& how)
     return failed ? -1 : pid;
 }
 
+Reaper::~Reaper()
+{
+    if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
 namespace {
 
 int& live_screens()

@@ -25,6 +25,12 @@ struct Launch {
 // Starts the built game with the real SDL video driver. Returns its pid.
 pid_t start_game(const Launch& how = {});
 
+// A started game, killed if the test ends before the game does.
+struct Reaper {
+    pid_t pid = -1;
+    ~Reaper();
+};
+
 // Whether a private X server can be started here (Xvfb, xdotool and ImageMagick are installed).
 bool xvfb_available();
 

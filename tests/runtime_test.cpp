@@ -351,20 +351,10 @@ TEST(AppearanceTest, EveryDrawnFieldOfEveryControlChangesTheHash)
         tk::Shape shape;
         tk::Line line;
         tk::Picture picture;
-    };
-    struct One final : tk::Form, Controls {
-        explicit One(tk::Runtime& rt)
-            : tk::Form(rt, tk::FormDesign {"Form9", "test", 3000, 3000})
+        void each_control(tk::ControlVisitor& v)
         {
+            tk::visit_all(v, "label", label, "shape", shape, "line", line, "picture", picture);
         }
-        void visit_controls(tk::ControlVisitor& v) override
-        {
-            tk::visit(v, "label", label);
-            tk::visit(v, "shape", shape);
-            tk::visit(v, "line", line);
-            tk::visit(v, "picture", picture);
-        }
-        void reset_controls() override { static_cast<Controls&>(*this) = Controls {}; }
     };
 // One change of one field, the rest as designed.
 #define CHANGE(field, value) [](Controls& c) { c.field = value; }
@@ -385,7 +375,7 @@ TEST(AppearanceTest, EveryDrawnFieldOfEveryControlChangesTheHash)
     tk::ManualClock clock;
     tk::Random random;
     tk::Runtime rt {clock, random};
-    One form {rt};
+    tk::FormOf<Controls> form {rt, tk::FormDesign {"Form9", "test", 3000, 3000}};
     std::uint64_t plain = tk::appearance_hash(form);
     std::set<std::uint64_t> seen {plain};
     for (std::size_t i = 0; i < changes.size(); ++i) {

@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -66,24 +65,6 @@ inline void choose_and_confirm(sim::Simulation& s, int position)
     s.click("Form1", "Label6", position);
     ASSERT_TRUE(s.until([&] { return g.Form6.loaded() && g.Form6.Label2(0).Visible; }, 5000));
     s.click("Form6", "Label2", 0);
-}
-
-// Plays on for ms and writes down every change of what get() reads, with its time from `from`.
-template <typename Get>
-std::vector<std::pair<tk::Millis, std::string>> watch(sim::Simulation& s, Get get, tk::Millis ms, tk::Millis from)
-{
-    std::vector<std::pair<tk::Millis, std::string>> seen;
-    std::string last = get();
-    s.until(
-        [&] {
-            if (std::string now = get(); now != last) {
-                seen.emplace_back(s.now() - from, now);
-                last = now;
-            }
-            return false;
-        },
-        ms);
-    return seen;
 }
 
 // The lines of a text, without their line ends.
