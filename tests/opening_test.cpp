@@ -54,18 +54,6 @@ TEST(OpeningTest, ClicksDuringTheRevealAndTheSweepDoNothing)
     EXPECT_EQ(g.Form1.aiuti, 3);
 }
 
-TEST(OpeningTest, ClosingTheBoardEndsTheProgramAtAnyMoment)
-{
-    for (int at : {0, 900, 3000, 6000}) {
-        sim::Simulation s;
-        s.click("Form1", "Image1");
-        s.wait(at);
-        s.close("Form1");
-        EXPECT_TRUE(s.ended()) << at;
-        EXPECT_FALSE(s.game().Form1.loaded());
-    }
-}
-
 // Drawn off screen at scale 1: the lit rung is green, the others the board's blue, the logo there.
 TEST(OpeningTest, SnapshotsShowTheLightOnTheLadder)
 {

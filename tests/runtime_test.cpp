@@ -1,4 +1,5 @@
-// The forms runtime: timers, loading and unloading, clicks, the end of the program, chance.
+// The forms runtime: timers, loading and unloading, clicks, the end of the program, redraws. Chance is
+// the poll's test: polls taken in one second must not repeat.
 #include "toolkit/driver.h"
 #include "toolkit/runtime.h"
 
@@ -383,27 +384,6 @@ TEST(AppearanceTest, EveryDrawnFieldOfEveryControlChangesTheHash)
         changes[i](form);
         EXPECT_TRUE(seen.insert(tk::appearance_hash(form)).second) << "change " << i << " left the hash as it was";
     }
-}
-
-TEST(RandomTest, ReseedingTwiceInTheSameSecondGivesIndependentDraws)
-{
-    tk::Random r;
-    std::set<int> draws;
-    for (int i = 0; i < 50; ++i) {
-        r.Randomize(43200);
-        draws.insert(r.below(1000000));
-    }
-    EXPECT_EQ(draws.size(), 50u);
-    double lo = 1, hi = 0;
-    for (int i = 0; i < 10000; ++i) {
-        double v = r.Rnd();
-        lo = std::min(lo, v);
-        hi = std::max(hi, v);
-        ASSERT_GE(v, 0.0);
-        ASSERT_LT(v, 1.0);
-    }
-    EXPECT_LT(lo, 0.01);
-    EXPECT_GT(hi, 0.99);
 }
 
 } // namespace
