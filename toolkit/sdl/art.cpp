@@ -138,26 +138,4 @@ bool fill(std::string_view name, void* pixels, int pitch, int w, int h)
     return true;
 }
 
-Rows::Rows(std::string_view name, int w, int h)
-{
-    if (const Entry* e = find(name))
-        for (const Bake& b : e->bakes)
-            if (b.w == w && b.h == h && w > 0 && h > 0) {
-                bake_ = &b;
-                decoder_ = Decoder(b.data, b.size);
-                break;
-            }
-}
-
-Rows::~Rows()
-{
-    if (bake_)
-        release_packed();
-}
-
-bool Rows::next(void* pixels, int pitch, int count)
-{
-    return bake_ && decoder_.rows(pixels, pitch, bake_->w, count);
-}
-
 } // namespace art

@@ -43,23 +43,6 @@ inline const Entry* find(std::string_view name)
 // unknown picture, an empty size or damaged data.
 bool fill(std::string_view name, void* pixels, int pitch, int w, int h);
 
-// A picture at one of its baked sizes, unpacked a few rows at a time: it is drawn without a
-// whole copy of it. ok() is false for an unknown picture or a size that has no bake.
-class Rows {
-public:
-    Rows(std::string_view name, int w, int h);
-    ~Rows();
-    Rows(const Rows&) = delete;
-    Rows& operator=(const Rows&) = delete;
-    bool ok() const { return bake_ != nullptr; }
-    // The next COUNT rows into a caller's buffer; false on damaged data.
-    bool next(void* pixels, int pitch, int count);
-
-private:
-    const Bake* bake_ = nullptr;
-    Decoder decoder_ {nullptr, 0};
-};
-
 // How fill makes the sizes it has no bake of: SW x SH straight-alpha pixels, rows packed, into the
 // caller's W x H buffer.
 void resample(const std::uint32_t* src, int sw, int sh, void* pixels, int pitch, int w, int h);

@@ -28,7 +28,12 @@ Painter::Painter(SDL_Renderer* renderer, Fonts& fonts)
 {
 }
 
-Painter::~Painter() = default;
+Painter::~Painter()
+{
+    for (auto& [source, p] : pictures_)
+        if (p.texture)
+            SDL_DestroyTexture(p.texture);
+}
 
 void Painter::fill(const PixelRect& r, Color c)
 {
@@ -107,36 +112,37 @@ void Painter::line(double fx1, double fy1, double fx2, double fy2, double fwidth
     SDL_RenderGeometry(renderer_, nullptr, v, 4, indices, 6);
 }
 
-// A picture is unpacked as it is drawn, a strip of rows at a time: the show never holds a
-// whole copy of it, and it is drawn again only where a region needs it. A size with no bake of
-// its own is resampled whole, once per draw.
+// A picture is unpacked once at the size its window shows it and kept while the window is open:
+// a redraw, or a blink over it, only copies what a region needs. A new size replaces the old.
 void Painter::picture(std::string_view source, const PixelRect& at, const PixelRect& region)
 {
     SDL_Rect r = sdl_rect(at);
-    if (r.w <= 0 || r.h <= 0 || !art::find(source))
+    if (r.w <= 0 || r.h <= 0 || intersect(at, region).empty() || !art::find(source))
         return;
-    art::Rows rows(source, r.w, r.h);
-    constexpr int kStrip = 32;
-    int strip = rows.ok() ? std::min(kStrip, r.h) : r.h;
-    SDL_Texture* t = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, r.w, strip);
-    if (!t)
-        return;
-    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
-    for (int y = 0; y < r.h; y += strip) {
-        int n = std::min(strip, r.h - y);
+    auto it = pictures_.find(source);
+    if (it == pictures_.end())
+        it = pictures_.emplace(std::string(source), Picture {}).first;
+    Picture& p = it->second;
+    if (!p.texture || p.w != r.w || p.h != r.h) {
+        if (p.texture)
+            SDL_DestroyTexture(p.texture);
+        p = {r.w, r.h, SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, r.w, r.h)};
         void* pixels = nullptr;
         int pitch = 0;
-        if (SDL_LockTexture(t, nullptr, &pixels, &pitch) != 0)
-            break;
-        bool drawn = rows.ok() ? rows.next(pixels, pitch, n) : art::fill(source, pixels, pitch, r.w, r.h);
-        SDL_UnlockTexture(t);
-        if (!drawn)
-            break;
-        SDL_Rect from {0, 0, r.w, n}, to {r.x, r.y + y, r.w, n};
-        if (!intersect(PixelRect {to.x, to.y, to.w, to.h}, region).empty())
-            SDL_RenderCopy(renderer_, t, &from, &to);
+        bool drawn = false;
+        if (p.texture && SDL_LockTexture(p.texture, nullptr, &pixels, &pitch) == 0) {
+            drawn = art::fill(source, pixels, pitch, r.w, r.h);
+            SDL_UnlockTexture(p.texture);
+        }
+        if (!drawn) {
+            if (p.texture)
+                SDL_DestroyTexture(p.texture);
+            p = {};
+            return;
+        }
+        SDL_SetTextureBlendMode(p.texture, SDL_BLENDMODE_BLEND);
     }
-    SDL_DestroyTexture(t);
+    SDL_RenderCopy(renderer_, p.texture, nullptr, &r);
 }
 
 PixelRect Painter::tooltip_area(const Tip& tip, int output_w, int output_h, double scale)

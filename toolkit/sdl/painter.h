@@ -10,6 +10,8 @@
 
 #include <SDL2/SDL.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 namespace tk::sdl {
@@ -40,9 +42,15 @@ private:
     void line(double x1, double y1, double x2, double y2, double width, Color color) override;
     void picture(std::string_view source, const PixelRect& at, const PixelRect& region) override;
 
+    struct Picture {
+        int w = 0, h = 0;
+        SDL_Texture* texture = nullptr;
+    };
+
     SDL_Renderer* renderer_;
     Fonts& fonts_;
     WindowPainter painter_;
+    std::map<std::string, Picture, std::less<>> pictures_; // unpacked, by file name
 };
 
 } // namespace tk::sdl
