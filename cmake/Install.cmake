@@ -63,8 +63,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
-# The libraries come from what the binary links; the fonts are asked of fontconfig by name and
-# must be there: Liberation for the board, Lobster Two for the goodbye screen's lettering.
+# The libraries come from what the binary links, but for libzip, which it loads itself when a
+# spreadsheet is opened; the fonts are asked of fontconfig by name and must be there: Liberation
+# for the board, Lobster Two for the goodbye screen's lettering.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, fonts-liberation2, fonts-lobstertwo")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fontconfig, fonts-liberation2, fonts-lobstertwo, libzip4 (>= 1.0)")
 include(CPack)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -108,6 +109,19 @@ TEST(BankTest, SpreadsheetCopiesAndWindowsLineEndsPlayTheSameShowAsTheBuiltInPac
             r.pack == (name.find("1252") == std::string::npos ? bank::built_in() : as_windows_1252(bank::built_in())));
         EXPECT_EQ(first_questions(r.pack), builtin_show);
     }
+}
+
+// Whether libzip was in the process before any test ran: the program loads it with the first
+// spreadsheet, never at its start.
+const bool libzip_at_start = dlopen("libzip.so.4", RTLD_NOW | RTLD_NOLOAD) != nullptr;
+
+TEST(BankTest, TextPacksAreReadWithoutLibzip)
+{
+    EXPECT_FALSE(libzip_at_start) << "libzip is linked to the program";
+    if (dlopen("libzip.so.4", RTLD_NOW | RTLD_NOLOAD))
+        GTEST_SKIP() << "a spreadsheet read by an earlier test in this process loaded libzip";
+    ASSERT_TRUE(bank::load_pack(RUVANTIA_SOURCE_DIR "/tests/packs/disuguale.tsv").ok());
+    EXPECT_EQ(dlopen("libzip.so.4", RTLD_NOW | RTLD_NOLOAD), nullptr);
 }
 
 // Cells written by hand as Excel and LibreOffice write them, where Calc wrote none above: each

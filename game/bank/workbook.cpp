@@ -429,7 +429,7 @@ Reading read_workbook(Archive& zip, SpreadsheetKind kind)
 {
     Reading r;
     std::string fault = zip.fault();
-    if (!zip.is_zip()) {
+    if (fault.empty() && !zip.is_zip()) {
         fault = kind == SpreadsheetKind::ods ? "non è un foglio di LibreOffice (.ods): il file non si apre come tale; "
                                                "salvalo di nuovo da LibreOffice Calc"
                                              : "non è un foglio di Excel (.xlsx): il file non si apre come tale; "

@@ -42,7 +42,7 @@ class Archive {
 public:
     virtual ~Archive() = default;
     // Whether the bytes are a zip archive at all; fault() says why not when they are one that
-    // cannot be read.
+    // cannot be read, or when the archive could not be opened at all.
     virtual bool is_zip() const = 0;
     virtual bool has(const std::string& entry) const = 0;
     // Walks an entry's XML. False, with fault() set, when the entry is missing, too large,

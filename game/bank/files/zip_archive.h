@@ -1,6 +1,6 @@
-// A spreadsheet's zip archive, read from memory with libzip, and its XML entries walked with
-// expat as they unpack. The file is untrusted: the archive's entries and the bytes it unpacks
-// are limited, and a walk can stop as soon as it has what it came for.
+// A spreadsheet's zip archive, read from memory with libzip (loaded with the first archive), and
+// its XML entries walked with expat as they unpack. The file is untrusted: the archive's entries
+// and the bytes it unpacks are limited, and a walk can stop as soon as it has what it came for.
 #pragma once
 
 #include "game/bank/sheet.h"
