@@ -184,7 +184,7 @@ SDL_VIDEODRIVER=offscreen "$build/bench/bench_game" --benchmark_repetitions=5 --
 # name,iterations,real_time,cpu_time,time_unit,...: the repetitions, not the aggregates; times in
 # ms (the packs' built-in reading comes in us).
 gb() {
-    grep "^\"$1\"," "$work/gb.csv" | awk -F, -v col="${2:-3}" '{ print $col / ($5 == "\"us\"" ? 1000 : 1) }'
+    grep "^\"$1\"," "$work/gb.csv" | awk -F, -v col="${2:-3}" '{ u = $5; gsub(/"/, "", u); print $col / (u == "us" ? 1000 : 1) }'
 }
 for name in RedrawBoard/1 RedrawBoard/2 RedrawFloor/1 RedrawFloor/2 ReadBuiltInPack ReadBuiltInFloor \
     LoadSpreadsheet/xlsx LoadFloor/xlsx; do
