@@ -1,6 +1,6 @@
-// The browser build's bench: what the page costs beside the floor (the least a page that paints
-// one canvas in the board's blue costs in the same Chromium), each figure beside its budget.
-// Prints one table.
+// The browser build's bench: what the page costs beside its floor, each figure beside its budget.
+// Every timed figure has a floor that does the same work by the browser's own means
+// (bench/web_floor.html), measured in the same run, turn about with the game. Prints one table.
 //
 //   node bench/web.mjs        (./dev bench calls it; RUNS sets the played shows, default 3)
 //
@@ -10,20 +10,20 @@ import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import {
-    BOARD_BLUE, click, inputs, launch, letter, lineTime, needs, open, simulateBin, site, sleep, tempDir, trace,
-    waitLine,
+    click, inputs, launch, letter, lineTime, needs, open, repo, simulateBin, site, sleep, tempDir, trace, waitLine,
 } from '../tests/web/harness.mjs';
 
 await needs({ simulate: true });
-const runs = Number(process.env.RUNS ?? 3);
-const startRuns = Number(process.env.START_RUNS ?? 9);
+const runs = Math.max(3, Number(process.env.RUNS ?? 3));
+const startRuns = Math.max(3, Number(process.env.START_RUNS ?? 9));
 const say = (s) => process.stderr.write(`bench: ${s}\n`);
 
-// The floor: one canvas of the board's size filled with its blue, and nothing else.
+// The floor's folder: its page beside the same program, the invitation's faces and the logo.
 const floorDir = tempDir('floor');
-fs.writeFileSync(path.join(floorDir, 'index.html'), `<!doctype html><meta charset="utf-8"><title>floor</title>
-<link rel="icon" href="data:,"><body style="margin:0;background:${BOARD_BLUE}"><canvas width="823" height="731"></canvas>
-<script>const g = document.querySelector('canvas').getContext('2d'); g.fillStyle = '${BOARD_BLUE}'; g.fillRect(0, 0, 823, 731);</script>`);
+fs.copyFileSync(path.join(repo, 'bench/web_floor.html'), path.join(floorDir, 'index.html'));
+fs.mkdirSync(path.join(floorDir, 'fonts'));
+for (const f of ['show.wasm', 'logo.svg', 'fonts/liberation-serif-bold.woff2', 'fonts/liberation-sans-regular.woff2'])
+    fs.copyFileSync(path.join(site, f), path.join(floorDir, f));
 
 // --- Chromium's processes: every descendant of this node process is one of them.
 function tree() {
@@ -84,7 +84,8 @@ const median = (v) => {
 const quantile = (v, q) => [...v].sort((a, b) => a - b)[Math.min(v.length - 1, Math.floor(v.length * q))];
 
 const results = {
-    firstFrame: [], floorPaint: [], cpu: [], floorCpu: [], pss: [], floorPss: [], p99: [], max: [], drift: [],
+    firstFrame: [], floorFrame: [], cpu: [], floorCpu: [], pss: [], floorPss: [],
+    p99: [], floorP99: [], max: [], floorMax: [], drift: [], floorDrift: [],
 };
 let bytes = 0;
 let files = [];
@@ -106,22 +107,22 @@ const entryTime = (page, name) => page.evaluate(async (entry) => {
     const browser = await launch();
     for (let r = -1; r < startRuns; ++r) {
         const game = await open(browser, '?start=12:00:00');
-        results.firstFrame.push(await entryTime(game.page, 'ruvantia-first-frame'));
+        const frame = await entryTime(game.page, 'ruvantia-first-frame');
         await game.close();
         const floor = await open(browser, '', {}, floorDir);
-        results.floorPaint.push(await entryTime(floor.page, 'first-contentful-paint'));
+        const floorFrame = await entryTime(floor.page, 'floor-first-frame');
         await floor.close();
-        if (r < 0) {
-            results.firstFrame.pop();
-            results.floorPaint.pop();
+        if (r >= 0) {
+            results.firstFrame.push(frame);
+            results.floorFrame.push(floorFrame);
         }
     }
     await browser.close();
 }
 
 // --- CPU of all of Chromium's processes over 10 s while the invitation blinks, from 2 s after the
-// page opens (a browser of its own each time); and the same for the floor at rest. Then the
-// floor's renderer memory.
+// page opens (a browser of its own each time); and the same for the floor blinking its caption.
+// Then the floor's renderer memory.
 for (let r = 0; r < runs; ++r) {
     for (const which of ['game', 'floor']) {
         say(`CPU while the invitation blinks, ${which}, run ${r + 1} of ${runs} (12 s)`);
@@ -141,12 +142,20 @@ for (let r = 0; r < runs; ++r) {
     }
 }
 
+// The p99, the max and the drift (the last tenth's median against the first tenth's) of latenesses.
+function lateness(late, into) {
+    into[0].push(quantile(late, 0.99));
+    into[1].push(Math.max(...late));
+    const tenth = Math.max(1, Math.floor(late.length / 10));
+    into[2].push(median(late.slice(-tenth)) - median(late.slice(0, tenth)));
+}
+
 // --- Played shows: the first question answered wrong and the goodbye screen to its end. The
 // files they ask for, the renderer's memory once the first question is on the board, and the
-// lateness of every traced change.
+// lateness of every traced change; then the bare floor's timeouts at the same moments.
 for (let r = 0; r < runs; ++r) {
     say(`a show played to its end, run ${r + 1} of ${runs} (about 75 s)`);
-    const browser = await launch();
+    let browser = await launch();
     const start = `${String(10 + r).padStart(2, '0')}:20:00`;
     const s = await open(browser, `?start=${start}`);
     const { page } = s;
@@ -159,11 +168,8 @@ for (let r = 0; r < runs; ++r) {
     const built = await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, asked);
     await click(page, 'Form6.Label2(0)');
     await waitLine(page, / end$/, built);
-    const late = await page.evaluate(() => window.ruvantia.lateness());
-    results.p99.push(quantile(late, 0.99));
-    results.max.push(Math.max(...late));
-    const tenth = Math.max(1, Math.floor(late.length / 10));
-    results.drift.push(median(late.slice(-tenth)) - median(late.slice(0, tenth)));
+    lateness(await page.evaluate(() => window.ruvantia.lateness()), [results.p99, results.max, results.drift]);
+    const times = (await trace(page)).map(lineTime);
     if (r === 0) {
         files = [...new Set(s.server.requests.filter((q) => q.status === 200).map((q) => q.path))];
         for (const f of files) {
@@ -175,32 +181,49 @@ for (let r = 0; r < runs; ++r) {
         say(`the page reported: ${s.problems.join('; ')}`);
     await s.close();
     await browser.close();
+
+    say(`the floor's timeouts at the same moments, run ${r + 1} of ${runs} (about 75 s)`);
+    browser = await launch();
+    const floor = await open(browser, '?bare', {}, floorDir);
+    lateness(await floor.page.evaluate((t) => window.floorLateness(t), times),
+        [results.floorP99, results.floorMax, results.floorDrift]);
+    await floor.close();
+    await browser.close();
 }
 fs.rmSync(floorDir, { recursive: true });
 
-// --- The table.
+// --- The table. A row whose runs spread wider than the distance between its median and its
+// budget's limit cannot tell ok from over: it is noisy.
 const f = (x) => (Math.abs(x) >= 1000 ? x.toFixed(0) : Number(x.toPrecision(3)).toString());
 const span = (v, unit) => `${f(median(v))} ${unit} [${f(Math.min(...v))} - ${f(Math.max(...v))}]`;
-const rows = [];
-const row = (figure, measured, floor, budget, ok) => rows.push([figure, measured, floor, budget, ok ? 'ok' : 'MISS']);
 const m = (k) => median(results[k]);
-row(`gzip -9 size of what a show asks for (${files.length} files)`, `${f(bytes / 1024)} KB`, '-', '<= 400 KB',
-    bytes <= 400 * 1024);
-row('navigation start to the board\'s first frame, cold cache', span(results.firstFrame, 'ms'),
-    span(results.floorPaint, 'ms'), '<= 200 ms and <= 3x floor', m('firstFrame') <= 200 && m('firstFrame') <= 3 * m('floorPaint'));
-row('CPU of all Chromium while the invitation blinks (10 s)', span(results.cpu, '%'), span(results.floorCpu, '%'),
-    '<= floor + 0.3 % of a core', m('cpu') <= m('floorCpu') + 0.3);
-row('renderer PSS, first question on the board', span(results.pss, 'MB'), span(results.floorPss, 'MB'),
-    '<= floor + 30 MB', m('pss') <= m('floorPss') + 30);
-row('lateness of traced changes in a show, p99', span(results.p99, 'ms'), '-', '<= 4 ms', m('p99') <= 4);
-row('lateness of traced changes in a show, max', span(results.max, 'ms'), '-', '<= 16 ms', m('max') <= 16);
-row('lateness drift, last tenth vs first tenth of the lines', span(results.drift, 'ms'), '-', 'none (< 1 ms)',
-    m('drift') < 1);
+const rows = [];
+function row(figure, measured, unit, floor, budget, limit) {
+    const v = typeof measured === 'number' ? [measured] : results[measured];
+    const mid = median(v);
+    const verdict = Math.max(...v) - Math.min(...v) > Math.abs(limit - mid) ? 'noisy' : mid <= limit ? 'ok' : 'MISS';
+    rows.push([figure, v.length > 1 ? span(v, unit) : `${f(mid)} ${unit}`, floor ? span(results[floor], unit) : '-',
+        `${budget} (${f(limit)} ${unit})`, verdict]);
+}
+row(`gzip -9 size of what a show asks for (${files.length} files)`, bytes / 1024, 'KB', null, '<= 400 KB', 400);
+row('navigation start to the board\'s first frame, cold cache', 'firstFrame', 'ms', 'floorFrame',
+    '<= 1.5x floor and <= 1 s', Math.min(1.5 * m('floorFrame'), 1000));
+row('CPU of all Chromium while the invitation blinks (10 s)', 'cpu', '%', 'floorCpu', '<= 1.5x floor',
+    1.5 * m('floorCpu'));
+row('renderer PSS, first question on the board', 'pss', 'MB', 'floorPss', '<= floor + 30 MB', m('floorPss') + 30);
+row('lateness of traced changes in a show, p99', 'p99', 'ms', 'floorP99', '<= floor + 2 ms', m('floorP99') + 2);
+// A frame late is what a player sees, unless the browser's bare timeouts are late by as much here.
+const frameHeld = m('floorMax') <= 16;
+row('lateness of traced changes in a show, max', 'max', 'ms', 'floorMax',
+    frameHeld ? '<= 16 ms' : '<= floor + 4 ms (the floor misses 16 ms)', frameHeld ? 16 : m('floorMax') + 4);
+row('lateness drift, last tenth vs first tenth of the lines', 'drift', 'ms', 'floorDrift', '<= floor + 1 ms',
+    m('floorDrift') + 1);
 
-const head = ['figure', 'measured', 'floor', 'budget', 'ok'];
+const head = ['figure', 'measured', 'floor', 'budget (limit)', 'verdict'];
 const widths = head.map((h, i) => Math.max(h.length, ...rows.map((r) => r[i].length)));
 const line = (cells) => cells.map((c, i) => c.padEnd(widths[i])).join(' | ').trimEnd();
-const misses = rows.filter((r) => r[4] !== 'ok').length;
+const misses = rows.filter((r) => r[4] === 'MISS').length;
+const noisy = rows.filter((r) => r[4] === 'noisy').length;
 console.log();
 console.log(`RUVANTIA web bench: ${site}, ${(await import('node:os')).cpus().length} cores, Chromium headless, `
     + `load ${read('/proc/loadavg').split(' ').slice(0, 3).join(' ')}`);
@@ -209,5 +232,7 @@ console.log(line(head));
 console.log(widths.map((w) => '-'.repeat(w)).join('-|-'));
 for (const r of rows)
     console.log(line(r));
-console.log('floor: a page with one canvas filled with the board\'s blue, in the same Chromium (its first contentful paint)');
-console.log(misses === 0 ? 'every figure within its budget' : `${misses} figure(s) over budget`);
+console.log('floor: bench/web_floor.html in the same Chromium: the same program compiled while it streams, the '
+    + 'invitation\'s faces and logo drawn (its first frame), the caption blinked by setTimeout, bare timeouts at '
+    + 'the show\'s moments');
+console.log(`${rows.length - misses - noisy} within budget, ${misses} over budget, ${noisy} noisy`);

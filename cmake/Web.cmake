@@ -34,7 +34,7 @@ target_link_options(show PRIVATE
 set_target_properties(show PROPERTIES LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/page/ruvantia.js)
 
 # The page, its pictures and the fonts' licences, beside the program.
-set(PAGE_FILES index.html ruvantia.css)
+set(PAGE_FILES index.html ruvantia.css compile.js)
 set(SITE_FILES)
 foreach(f ${PAGE_FILES})
   add_custom_command(OUTPUT ${SITE}/${f} DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/page/${f}

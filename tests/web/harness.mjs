@@ -94,7 +94,9 @@ export async function open(browser, query = '', options = {}, dir = site) {
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // The hooks appear once the show has started (after its pack has been read).
-export const trace = (page) => page.evaluate(() => window.ruvantia?.trace() ?? []);
+// The trace's lines from line FROM on: a wait asks only for what is new, and the show's clock is not
+// held up by copying its whole trace out at every look.
+export const trace = (page, from = 0) => page.evaluate((n) => window.ruvantia?.trace(n) ?? [], from);
 export const inputs = (page) => page.evaluate(() => window.ruvantia.inputs());
 export const lineTime = (line) => Number(line.slice(0, line.indexOf(' ')));
 
@@ -106,14 +108,14 @@ async function story(page) {
         + `\nthe inputs so far:\n${actions.map((l) => `  ${l}`).join('\n') || '  none'}`;
 }
 
-// Waits until READY(lines), perhaps async, gives something other than undefined, and returns it.
-// The wait follows the show, not the clock: it fails only when the trace has stood still for
-// QUIET ms, which a running show never does (a busy machine makes it slower, not quiet).
-async function waitOnShow(page, ready, what, quiet) {
+// Waits until READY(lines from line FROM on), perhaps async, gives something other than undefined,
+// and returns it. The wait follows the show, not the clock: it fails only when the trace has stood
+// still for QUIET ms, which a running show never does (a busy machine makes it slower, not quiet).
+async function waitOnShow(page, ready, what, quiet, from = 0) {
     let seen = -1;
     let since = Date.now();
     for (;;) {
-        const lines = await trace(page);
+        const lines = await trace(page, from);
         const got = await ready(lines);
         if (got !== undefined)
             return got;
@@ -130,9 +132,9 @@ async function waitOnShow(page, ready, what, quiet) {
 // Waits for a trace line matching RE from line FROM on; returns its index.
 export function waitLine(page, re, from = 0, quiet = 60000) {
     return waitOnShow(page, (lines) => {
-        const i = lines.findIndex((l, n) => n >= from && re.test(l));
-        return i >= 0 ? i : undefined;
-    }, `no trace line like ${re} after line ${from}`, quiet);
+        const i = lines.findIndex((l) => re.test(l));
+        return i >= 0 ? from + i : undefined;
+    }, `no trace line like ${re} after line ${from}`, quiet, from);
 }
 
 // Waits for the show to end: the goodbye screen closed.

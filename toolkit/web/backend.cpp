@@ -202,17 +202,27 @@ void Backend::sync_windows()
         if (panels_.count(form))
             continue;
         page_open(text_of(form->name()).c_str(), form->Caption.c_str(), !form->design().owner.empty());
-        panels_[form];
+        panels_[form].caption = form->Caption;
         order_.push_back(form);
         place(*form);
     }
-    for (auto& [form, panel] : panels_)
-        page_caption(text_of(form->name()).c_str(), form->Caption.c_str());
+    // The page hears of a title or a stacking only when it changes: a blink of the invitation
+    // touches nothing but the canvas.
+    for (auto& [form, panel] : panels_) {
+        if (panel.caption != form->Caption) {
+            panel.caption = form->Caption;
+            page_caption(text_of(form->name()).c_str(), form->Caption.c_str());
+        }
+    }
     // The form shown last is in front.
     const std::vector<Form*>& stacking = runtime_.stacking();
-    for (std::size_t i = 0; i < stacking.size(); ++i)
-        if (panels_.count(stacking[i]))
-            page_stack(text_of(stacking[i]->name()).c_str(), static_cast<int>(i) + 1);
+    for (std::size_t i = 0; i < stacking.size(); ++i) {
+        auto it = panels_.find(stacking[i]);
+        if (it != panels_.end() && it->second.level != static_cast<int>(i) + 1) {
+            it->second.level = static_cast<int>(i) + 1;
+            page_stack(text_of(stacking[i]->name()).c_str(), it->second.level);
+        }
+    }
 }
 
 std::optional<PixelRect> Backend::output_size(Form& form)

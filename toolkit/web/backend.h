@@ -66,6 +66,8 @@ public:
 private:
     struct Panel {
         PixelRect client; // CSS pixels of the page
+        std::string caption; // the title bar's text and the place in the stack, as last told
+        int level = 0;
     };
     // Canvas.
     void clip(const PixelRect& r) override;

@@ -8,13 +8,15 @@
 
 (() => {
   const BAR = 24; // CSS pixels of a title bar
-  // The faces of the desktop's fonts, as the show names them (toolkit/font_table.cpp).
+  // The faces of the desktop's fonts, as the show names them (toolkit/font_table.cpp). The first
+  // two are all the board draws before the logo is clicked: the invitation and the logo's tip.
   const FACES = {
+    'ruvantia-serif-bold': 'liberation-serif-bold.woff2',
     'ruvantia-sans': 'liberation-sans-regular.woff2',
     'ruvantia-sans-bold': 'liberation-sans-bold.woff2',
-    'ruvantia-serif-bold': 'liberation-serif-bold.woff2',
     'ruvantia-lobster-bold-italic': 'lobster-two-bold-italic.woff2',
   };
+  const FIRST_FACES = 2;
   const params = new URLSearchParams(location.search);
   // The tests' and the bench's hooks (the trace, its lateness, the inputs), only when asked for:
   // ?start=HH:MM:SS (simulate's time of day and seed) or ?prova.
@@ -43,6 +45,26 @@
   problemi.addEventListener('click', () => {
     if (core && core._ruvantia_ready()) problemi.hidden = true;
   });
+
+  // A picture drawn again is drawn from a copy made at the size the window shows it: drawing an
+  // SVG costs as much every time, and the ladder's lights redraw the logo's edge at every step.
+  // Its first drawing, the first frame's, goes straight to the window.
+  const rasters = new Map(); // file name -> {w, h, copy}
+  function drawPicture(source, image, x, y, w, h) {
+    const r = rasters.get(source);
+    if (!r || r.w !== w || r.h !== h) {
+      rasters.set(source, {w, h, copy: null});
+      ctx.drawImage(image, x, y, w, h);
+      return;
+    }
+    if (!r.copy) {
+      r.copy = document.createElement('canvas');
+      r.copy.width = w;
+      r.copy.height = h;
+      r.copy.getContext('2d').drawImage(image, 0, 0, w, h);
+    }
+    ctx.drawImage(r.copy, x, y);
+  }
 
   // The show draws through these (toolkit/web/backend.cpp).
   const page = {
@@ -157,8 +179,11 @@
     },
     picture(source, x, y, w, h) {
       const image = pictures.get(source);
-      if (image) ctx.drawImage(image, x, y, w, h);
-      else if (!known.has(source)) console.error(`ruvantia: no picture ${source} in the page`);
+      if (image) {
+        if (w > 0 && h > 0) drawPicture(source, image, x, y, w, h);
+      } else if (!known.has(source)) {
+        console.error(`ruvantia: no picture ${source} in the page`);
+      }
     },
     cursor(hand) {
       studio.classList.toggle('hand', hand);
@@ -368,18 +393,20 @@
     });
   }
 
-  // A picture that arrives after the first frame is drawn as soon as it is there.
+  // What arrives after the first frame, a picture or a face, is drawn as soon as it is there.
   const known = new Set(); // every picture the windows show
+  function arrived() {
+    if (core && core._ruvantia_ready()) {
+      core._ruvantia_expose();
+      wake();
+    }
+  }
   function loadPicture(name) {
-    known.add(name);
     return new Promise((resolve) => {
       const image = new Image();
       image.onload = () => {
         pictures.set(name, image);
-        if (core && core._ruvantia_ready()) {
-          core._ruvantia_expose();
-          wake();
-        }
+        arrived();
         resolve();
       };
       image.onerror = () => resolve(); // a missing picture leaves its place empty
@@ -387,9 +414,9 @@
     });
   }
 
-  // Every face is loaded before the first frame: text never jumps from one font to another.
-  function loadFonts() {
-    return Promise.all(Object.entries(FACES).map(([family, file]) => {
+  // The faces FROM to TO (of FACES, in order).
+  function loadFaces(from, to) {
+    return Promise.all(Object.entries(FACES).slice(from, to).map(([family, file]) => {
       const face = new FontFace(family, `url(fonts/${file})`, {
         weight: family.includes('bold') ? 'bold' : 'normal',
         style: family.includes('italic') ? 'italic' : 'normal',
@@ -401,14 +428,14 @@
 
   // The hooks the tests read the show through, when asked for.
   function hooks() {
-    const lines = (which) => {
+    const lines = (which, from = 0) => {
       const out = [];
       const n = core._ruvantia_count(which);
-      for (let i = 0; i < n; i++) out.push(core.UTF8ToString(core._ruvantia_line(which, i)));
+      for (let i = Math.max(0, from); i < n; i++) out.push(core.UTF8ToString(core._ruvantia_line(which, i)));
       return out;
     };
     window.ruvantia = Object.freeze({
-      trace: () => lines(0),
+      trace: (from) => lines(0, from),
       inputs: () => lines(1),
       lateness: () => lines(0).map((_, i) => core._ruvantia_lateness(i)),
       ended: () => core._ruvantia_ended() === 1,
@@ -426,15 +453,24 @@
     });
   }
 
+  // The program compile.js began compiling, when it did; else the loader fetches and compiles it.
+  const instantiateWasm = window.ruvantiaProgram && ((imports, receive) => {
+    window.ruvantiaProgram.then((program) => WebAssembly.instantiate(program, imports)
+      .then((instance) => receive(instance, program)))
+      .catch((e) => say('ruvantia: la pagina non è partita: ' + e));
+    return {};
+  });
+
   async function main() {
-    // The fonts come while the program compiles; the pictures as soon as the program says which.
-    const fonts = loadFonts();
-    core = await createShow({page});
+    // The first window's faces come while the program compiles, its pictures as soon as the
+    // program says which; the rest once it is on screen, long before the player can reach them.
+    const fonts = loadFaces(0, FIRST_FACES);
+    core = await createShow({page, instantiateWasm});
     maxPack = core._ruvantia_max_pack() + 1;
     const [first, later] = core.UTF8ToString(core._ruvantia_pictures()).split('|')
       .map((list) => list.split(' ').filter(Boolean));
+    [...first, ...later].forEach((name) => known.add(name));
     const firstPictures = first.map(loadPicture);
-    later.forEach(loadPicture);
     if (HOOKS) hooks();
     await Promise.all([fonts, ...firstPictures]);
     const name = params.get('domande');
@@ -450,6 +486,8 @@
       acceptDrops();
       start();
     }
+    later.forEach(loadPicture);
+    loadFaces(FIRST_FACES).then(arrived);
     addEventListener('resize', () => {
       core._ruvantia_resize(innerWidth, innerHeight, devicePixelRatio || 1, BAR);
       wake();
