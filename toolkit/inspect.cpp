@@ -73,9 +73,22 @@ std::vector<std::pair<std::string, std::string>> properties_of(Form& form)
     out.emplace_back("Enabled", form.Enabled ? "true" : "false");
     out.emplace_back("Caption", "\"" + form.Caption + "\"");
     each_property(form, [&](std::string_view name, int index, const Property& p) {
-        out.emplace_back(key_of(name, index) + "." + std::string(p.name), format(p));
+        out.emplace_back(property_key(name, index, p.name), format(p));
     });
     return out;
+}
+
+void visit_properties(Form& form, const std::function<void(std::string_view control, int index, const Property&)>& f)
+{
+    each_property(form, f);
+}
+
+std::string property_key(std::string_view control, int index, std::string_view property)
+{
+    std::string k = key_of(control, index);
+    k += '.';
+    k += property;
+    return k;
 }
 
 namespace {

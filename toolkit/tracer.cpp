@@ -32,6 +32,17 @@ std::uint64_t traced_look(Form& f)
 
 } // namespace
 
+Tracer::Snapshot Tracer::snapshot_of(Form& f)
+{
+    Snapshot s {traced_look(f), f.Enabled, f.Caption, {}};
+    visit_properties(f, [&](std::string_view, int, const Property& p) {
+        s.values.push_back(Value {p.number, std::string(p.text)});
+    });
+    return s;
+}
+
+// Only what changed is written out: the rest is compared as it stands, so that a blink costs
+// the trace no more than the few lines it prints.
 void Tracer::flush()
 {
     for (Form* f : runtime_.forms()) {
@@ -42,19 +53,32 @@ void Tracer::flush()
         std::uint64_t look = traced_look(*f);
         if (look == before.look)
             continue;
-        auto now = properties_of(*f);
-        for (std::size_t i = 0; i < now.size() && i < before.properties.size(); ++i) {
-            if (now[i].second != before.properties[i].second)
-                line(std::string(f->name()) + "." + now[i].first + " " + now[i].second);
-        }
-        before = Snapshot {look, std::move(now)};
+        before.look = look;
+        std::string form(f->name());
+        if (f->Enabled != before.enabled)
+            line(form + ".Enabled " + (f->Enabled ? "true" : "false"));
+        if (f->Caption != before.caption)
+            line(form + ".Caption \"" + f->Caption + "\"");
+        before.enabled = f->Enabled;
+        before.caption = f->Caption;
+        std::size_t i = 0;
+        visit_properties(*f, [&](std::string_view control, int index, const Property& p) {
+            if (i < before.values.size()) {
+                Value& v = before.values[i];
+                if (v.number != p.number || v.text != p.text) {
+                    line(form + "." + property_key(control, index, p.name) + " " + format(p));
+                    v = Value {p.number, std::string(p.text)};
+                }
+            }
+            ++i;
+        });
     }
 }
 
 void Tracer::form_loaded(Form& f)
 {
     line(std::string(f.name()) + " load");
-    snapshots_[&f] = Snapshot {traced_look(f), properties_of(f)};
+    snapshots_[&f] = snapshot_of(f);
 }
 
 void Tracer::form_shown(Form& f)

@@ -40,10 +40,18 @@ public:
     void end();
 
 private:
+    // A property as last printed: its number, or its text.
+    struct Value {
+        long long number = 0;
+        std::string text;
+    };
     struct Snapshot {
         std::uint64_t look = 0; // everything traced, hashed: unchanged, nothing is compared
-        std::vector<std::pair<std::string, std::string>> properties;
+        bool enabled = false;
+        std::string caption;
+        std::vector<Value> values; // every control's properties, in the order they are visited
     };
+    static Snapshot snapshot_of(Form& f);
     void flush();
     void line(const std::string& text);
 
