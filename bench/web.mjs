@@ -15,7 +15,7 @@ import {
 
 await needs({ simulate: true });
 const runs = Math.max(3, Number(process.env.RUNS ?? 3));
-const startRuns = Math.max(3, Number(process.env.START_RUNS ?? 9));
+const startRuns = Math.max(1, Number(process.env.START_RUNS ?? 5)); // starts in each run of the first frames
 const say = (s) => process.stderr.write(`bench: ${s}\n`);
 
 // The floor's folder: its page beside the same program, the invitation's faces and the logo.
@@ -101,34 +101,39 @@ const entryTime = (page, name) => page.evaluate(async (entry) => {
 }, name);
 
 // --- First frames, cold cache: a new context (and so an empty cache) for every start, the game
-// and the floor turn about. The first pair only wakes the browser up and is not counted.
+// and the floor turn about. A run's figure is the median of its starts (one start alone says
+// more about the machine's moment than about the page). The first pair only wakes the browser up.
 {
-    say(`first frames (${startRuns} starts each)`);
+    say(`first frames (${runs} runs of ${startRuns} starts each)`);
     const browser = await launch();
-    for (let r = -1; r < startRuns; ++r) {
-        const game = await open(browser, '?start=12:00:00');
-        const frame = await entryTime(game.page, 'ruvantia-first-frame');
-        await game.close();
-        const floor = await open(browser, '', {}, floorDir);
-        const floorFrame = await entryTime(floor.page, 'floor-first-frame');
-        await floor.close();
+    for (let r = -1; r < runs; ++r) {
+        const frames = [], floorFrames = [];
+        for (let i = 0; i < (r < 0 ? 1 : startRuns); ++i) {
+            const game = await open(browser, '?start=12:00:00');
+            frames.push(await entryTime(game.page, 'ruvantia-first-frame'));
+            await game.close();
+            const floor = await open(browser, '', {}, floorDir);
+            floorFrames.push(await entryTime(floor.page, 'floor-first-frame'));
+            await floor.close();
+        }
         if (r >= 0) {
-            results.firstFrame.push(frame);
-            results.floorFrame.push(floorFrame);
+            results.firstFrame.push(median(frames));
+            results.floorFrame.push(median(floorFrames));
         }
     }
     await browser.close();
 }
 
-// --- CPU of all of Chromium's processes over 10 s while the invitation blinks, from 2 s after the
-// page opens (a browser of its own each time); and the same for the floor blinking its caption.
+// --- CPU of all of Chromium's processes over 10 s while the invitation blinks, from 5 s after the
+// page opens, once its start and the compiling of what runs hot are over (a browser of its own each
+// time); and the same for the floor blinking its caption.
 // Then the floor's renderer memory.
 for (let r = 0; r < runs; ++r) {
     for (const which of ['game', 'floor']) {
-        say(`CPU while the invitation blinks, ${which}, run ${r + 1} of ${runs} (12 s)`);
+        say(`CPU while the invitation blinks, ${which}, run ${r + 1} of ${runs} (15 s)`);
         const browser = await launch();
         const s = which === 'game' ? await open(browser, '?start=12:00:00') : await open(browser, '', {}, floorDir);
-        await sleep(2000);
+        await sleep(5000);
         const before = cpu();
         const t0 = performance.now();
         await sleep(10000);
@@ -227,7 +232,8 @@ const noisy = rows.filter((r) => r[4] === 'noisy').length;
 console.log();
 console.log(`RUVANTIA web bench: ${site}, ${(await import('node:os')).cpus().length} cores, Chromium headless, `
     + `load ${read('/proc/loadavg').split(' ').slice(0, 3).join(' ')}`);
-console.log(`each figure: median [min - max] of ${runs} runs (${startRuns} for the first frames); simulate: ${simulateBin}`);
+console.log(`each figure: median [min - max] of ${runs} runs (each run of the first frames the median of ${startRuns} `
+    + `starts); simulate: ${simulateBin}`);
 console.log(line(head));
 console.log(widths.map((w) => '-'.repeat(w)).join('-|-'));
 for (const r of rows)
