@@ -18,26 +18,4 @@ std::vector<unsigned char> encode(const std::uint32_t* pixels, std::size_t count
 // W x H pixels (the rows written so far are then left as they are).
 bool decode(const unsigned char* data, std::size_t size, void* pixels, int pitch, int w, int h);
 
-// The same a few rows at a time, for drawing a picture without holding all of it.
-class Decoder {
-public:
-    Decoder(const unsigned char* data, std::size_t size)
-        : data_(data)
-        , size_(size)
-    {
-    }
-    // The next COUNT rows of W pixels. False when the data runs out or is damaged.
-    bool rows(void* pixels, int pitch, int w, int count);
-    // Whether the data ended exactly where the last row did.
-    bool done() const { return run_ == 0 && at_ == size_; }
-
-private:
-    const unsigned char* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
-    std::uint32_t cache_[64] = {};
-    std::uint32_t prev_ = 0xFF000000; // opaque black: the pixel "before" the first
-    int run_ = 0;
-};
-
 } // namespace art
