@@ -235,6 +235,14 @@ EMSCRIPTEN_KEEPALIVE void ruvantia_pointer(const char* form, int kind, double x,
         show->backend.pointer(form, static_cast<tk::web::PointerKind>(kind), x, y);
 }
 
+// A key pressed on the page ("A", "1", "Enter", "Space", "Escape"): 1 when the window in front
+// binds it, and the page then keeps it for the show.
+EMSCRIPTEN_KEEPALIVE int ruvantia_key(const char* key)
+{
+    read_built_in();
+    return show && show->backend.key(key) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void ruvantia_close(const char* form)
 {
     read_built_in();

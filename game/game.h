@@ -24,9 +24,13 @@ public:
         , Form5(*this)
         , Form6(*this)
     {
+        runtime.bind_keys(keys());
     }
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+    // What each key chooses in each window.
+    static std::span<const tk::KeyBinding> keys();
 
     // The program starts by loading and showing its start-up window.
     void start()

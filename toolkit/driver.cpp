@@ -384,6 +384,27 @@ bool Driver::input(const Input& in)
     return apply(in);
 }
 
+bool Driver::key(Form* form, std::string_view key, Millis at)
+{
+    if (runtime_.finished())
+        return false;
+    // The window in front is the one in front at the key's moment.
+    bool stopped = false;
+    run_due(at, std::nullopt, {}, stopped);
+    if (!form) {
+        const std::vector<Form*>& shown = runtime_.stacking();
+        auto front = std::find_if(shown.rbegin(), shown.rend(), [&](Form* f) { return takes_input(*f); });
+        if (front == shown.rend())
+            return false;
+        form = *front;
+    }
+    const KeyBinding* k = runtime_.bound(*form, key);
+    if (!k)
+        return false;
+    input({Input::Kind::Choose, at, form, 0, 0, std::string(k->control), k->index});
+    return true;
+}
+
 void Driver::replay(std::vector<ScriptedInput> script)
 {
     script_.assign(script.begin(), script.end());

@@ -103,6 +103,10 @@ public:
     // show (a handler ran). While a replay plays, the player's own inputs are ignored, but for a
     // close, which ends the replay and the show.
     bool input(const Input& in);
+    // A key pressed at `at` on a window, or, with none, on the front window that takes input:
+    // the control bound to it is chosen, exactly as a click on it at that moment would be.
+    // Returns whether a control is bound to that key there, whether or not it took the key.
+    bool key(Form* form, std::string_view key, Millis at);
     // A recorded show played again: each input is handed over at its moment, as the show's time
     // reaches it (by step() or play_until()). An input that no longer reaches the show stops the
     // replay: failed() then tells its line.

@@ -201,6 +201,14 @@ bool Runtime::choose(Form& form, std::string_view control, int index)
     return dispatch_input({Dispatched::Kind::Click, &form, control, index, now_}, [&] { form.click(control, index); });
 }
 
+const KeyBinding* Runtime::bound(const Form& form, std::string_view key) const
+{
+    for (const KeyBinding& k : keys_)
+        if (k.key == key && k.form == form.name())
+            return &k;
+    return nullptr;
+}
+
 bool Runtime::close(Form& form)
 {
     if (finished_ || !form.loaded())

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,15 @@ struct Hit {
 // A window's label or picture by name and index: nothing when the window has no such control,
 // else whether it takes a click now (shown and enabled).
 std::optional<bool> takes_clicks(Form& form, std::string_view control, int index);
+
+// A key that chooses a control of a window as a click on it would. Keys are named as the
+// backends name them: a letter or a digit ("A", "1"), "Enter", "Space", "Escape".
+struct KeyBinding {
+    std::string_view form;
+    std::string_view key;
+    std::string_view control;
+    int index = -1;
+};
 
 // A control as the messages name it: "Form1.Label6(2)", "Form1.Image1", or the window alone
 // when there is no control.
@@ -100,6 +110,10 @@ public:
     // A control chosen directly (a key, a screen reader's button, a replayed click): it takes the
     // click when a click on it would, that is when it and its window are shown and enabled.
     bool choose(Form& form, std::string_view control, int index);
+    // The show's keys, one table for every window; the table outlives the runtime.
+    void bind_keys(std::span<const KeyBinding> keys) { keys_ = keys; }
+    // What a key chooses in a window, if anything.
+    const KeyBinding* bound(const Form& form, std::string_view key) const;
     // The player closes a window from its title bar.
     bool close(Form& form);
     // The program is asked to end (interrupted, or a replay cut short): every window goes.
@@ -162,6 +176,7 @@ private:
     std::vector<RuntimeObserver*> observers_;
     std::vector<Form*> forms_;
     std::vector<Form*> stacking_;
+    std::span<const KeyBinding> keys_;
     std::vector<Timer*> timers_; // every timer of every window
     Running running_;
     Millis now_ = 0;

@@ -1,5 +1,6 @@
-// Three whole shows played in the browser with the mouse, from the logo to the goodbye screen:
-// each one's trace must be the trace simulate makes of the same clicks at the same virtual times.
+// Three whole shows played in the browser with the mouse, and one with the keyboard alone, from the
+// logo to the goodbye screen: each one's trace must be the trace simulate makes of the same
+// controls chosen at the same virtual times.
 // The last one is downloaded as a recording, which simulate replays to the same trace, and its
 // link replays it in a page of its own, to the same trace and the same end.
 import assert from 'node:assert/strict';
@@ -58,7 +59,7 @@ async function show(browser, start, script, keep = false) {
     }
 }
 
-test('three shows played with the mouse trace as simulate does', { concurrency: true, timeout: 600000 }, async (t) => {
+test('four shows played with the mouse or the keys trace as simulate does', { concurrency: true, timeout: 600000 }, async (t) => {
     const browser = await launch();
     t.after(() => browser.close());
     await Promise.all([
@@ -74,6 +75,29 @@ test('three shows played with the mouse trace as simulate does', { concurrency: 
             await waitLine(page, / Form2\.Label3\.Visible true$/, at);
             await click(page, 'Form2.Label2');
         })),
+        t.test('by keys alone: the friend, a final answer taken back and given, a walk-away',
+            () => show(browser, '08:15:45', async (page, start) => {
+                const key = (k) => page.keyboard.press(k);
+                const lastTime = async (at) => lineTime((await trace(page))[at]);
+                let at = await waitLine(page, /^\d+ Form1 show$/);
+                await key('Enter');
+                at = await waitLine(page, / Form1\.Timer6\.Enabled true$/, at);
+                await key('t');
+                at = await waitLine(page, / Form4\.Label2\.Visible true$/, at);
+                await key('Escape');
+                at = await waitLine(page, / Form4 unload$/, at);
+                await key('ABCD'[letter(start, await inputs(page), await lastTime(at), 'wrong')]);
+                at = await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, at);
+                await key('n');
+                at = await waitLine(page, / Form6 unload$/, at);
+                await key(String(letter(start, await inputs(page), await lastTime(at), 'right') + 1));
+                at = await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, at);
+                await key('Enter');
+                at = await nextQuestion(page, at);
+                await key('r');
+                at = await waitLine(page, / Form2\.Label3\.Visible true$/, at);
+                await key('s');
+            })),
         t.test('all three lifelines, their windows closed from the title bar', async () => {
             const { lines, actions, file, link } = await show(browser, '21:45:30', async (page, start) => {
                 let at = await toFirstQuestion(page);

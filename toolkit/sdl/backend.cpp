@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <malloc.h>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -31,6 +32,32 @@ SDL_Surface* rasterise(std::string_view name, int w, int h)
         s = nullptr;
     }
     return s;
+}
+
+// A key as the show's table names it: a letter, a digit, "Enter", "Space" or "Escape"; nothing for
+// any other key, or for one held with Ctrl, Alt or the logo key (the desktop's own shortcuts).
+std::string key_name(const SDL_Keysym& k)
+{
+    if (k.mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI))
+        return {};
+    SDL_Keycode c = k.sym;
+    if (c >= SDLK_a && c <= SDLK_z)
+        return std::string(1, static_cast<char>('A' + (c - SDLK_a)));
+    if (c >= SDLK_0 && c <= SDLK_9)
+        return std::string(1, static_cast<char>('0' + (c - SDLK_0)));
+    if (c >= SDLK_KP_1 && c <= SDLK_KP_9)
+        return std::string(1, static_cast<char>('1' + (c - SDLK_KP_1)));
+    switch (c) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return "Enter";
+    case SDLK_SPACE:
+        return "Space";
+    case SDLK_ESCAPE:
+        return "Escape";
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -324,6 +351,11 @@ void Backend::handle(const SDL_Event& e)
             return;
         }
         break;
+    case SDL_KEYDOWN:
+        // A key goes to the window that has the focus; held down, it counts once.
+        if (Form* form = form_of(e.key.windowID); form && !e.key.repeat)
+            driver_.key(form, key_name(e.key.keysym), in.at);
+        return;
     case SDL_MOUSEMOTION:
         in = {Input::Kind::Move, in.at, form_of(e.motion.windowID), e.motion.x, e.motion.y};
         break;

@@ -130,6 +130,15 @@ void Backend::close(std::string_view name)
     }
 }
 
+bool Backend::key(std::string_view key)
+{
+    if (runtime_.finished())
+        return false;
+    bool bound = driver_.key(nullptr, key, clock_.now());
+    after_input();
+    return bound;
+}
+
 void Backend::resume()
 {
     runtime_.reanchor(clock_.now(), 0);

@@ -36,6 +36,8 @@ public:
     void pointer(std::string_view form, PointerKind kind, double x, double y);
     // The close button of a form's title bar, now.
     void close(std::string_view form);
+    // A key, for the window in front; whether that window binds it.
+    bool key(std::string_view key);
     // Plays a recorded show instead of taking the player's clicks.
     void replay(std::vector<ScriptedInput> script) { driver_.replay(std::move(script)); }
     bool replaying() const { return driver_.replaying(); }

@@ -257,6 +257,20 @@
     }
   }
 
+  // The show's keys: the window in front chooses what a key does, as on the desktop. A key that
+  // it binds is the show's; any other, and any key held with Ctrl, Alt or Meta, is the browser's.
+  const KEYS = {Enter: 'Enter', ' ': 'Space', Escape: 'Escape'};
+  function onKey(e) {
+    if (e.ctrlKey || e.altKey || e.metaKey || e.repeat) return;
+    const key = KEYS[e.key] ?? (/^[a-z0-9]$/i.test(e.key) ? e.key.toUpperCase() : null);
+    // A button of the page that has the focus takes its own Enter and space.
+    if (!key || (key !== 'Escape' && e.target.closest?.('button'))) return;
+    if (core.ccall('ruvantia_key', 'number', ['string'], [key])) {
+      e.preventDefault();
+      wake();
+    }
+  }
+
   function start() {
     problemi.hidden = true;
     let start = -1;
@@ -488,6 +502,7 @@
     }
     later.forEach(loadPicture);
     loadFaces(FIRST_FACES).then(arrived);
+    addEventListener('keydown', onKey);
     addEventListener('resize', () => {
       core._ruvantia_resize(innerWidth, innerHeight, devicePixelRatio || 1, BAR);
       wake();
