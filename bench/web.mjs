@@ -22,7 +22,7 @@ const say = (s) => process.stderr.write(`bench: ${s}\n`);
 const floorDir = tempDir('floor');
 fs.copyFileSync(path.join(repo, 'bench/web_floor.html'), path.join(floorDir, 'index.html'));
 fs.mkdirSync(path.join(floorDir, 'fonts'));
-for (const f of ['show.wasm', 'logo.svg', 'fonts/liberation-serif-bold.woff2', 'fonts/liberation-sans-regular.woff2'])
+for (const f of ['show.wasm', 'logo.svg', ...fs.readdirSync(path.join(site, 'fonts')).map((f) => `fonts/${f}`)])
     fs.copyFileSync(path.join(site, f), path.join(floorDir, f));
 
 // --- Chromium's processes: every descendant of this node process is one of them.
@@ -155,26 +155,58 @@ function lateness(late, into) {
     into[2].push(median(late.slice(-tenth)) - median(late.slice(0, tenth)));
 }
 
-// --- Played shows: the first question answered wrong and the goodbye screen to its end. The
-// files they ask for, the renderer's memory once the first question is on the board, and the
-// lateness of every traced change; then the bare floor's timeouts at the same moments.
-for (let r = 0; r < runs; ++r) {
-    say(`a show played to its end, run ${r + 1} of ${runs} (about 75 s)`);
-    let browser = await launch();
-    const start = `${String(10 + r).padStart(2, '0')}:20:00`;
+// --- Played shows: the first question answered wrong and the goodbye screen to its end, the same
+// show every time. The files it asks for, the renderer's memory once the first question is on the
+// board, and the lateness of every traced change; then the floor at the same moments, making the
+// canvas calls that the show made at each of them (taken down in a pass of its own beforehand).
+async function playShow(browser, start, before) {
     const s = await open(browser, `?start=${start}`);
     const { page } = s;
+    if (before) {
+        await page.addInitScript({ path: path.join(repo, 'bench/web_canvas_record.js') });
+        await page.reload();
+    }
     const shown = await waitLine(page, /^\d+ Form1 show$/);
     await click(page, 'Form1.Image1');
     const asked = await waitLine(page, / Form1\.Timer6\.Enabled true$/, shown);
-    results.pss.push(rendererPss());
+    const pss = rendererPss();
     const now = lineTime((await trace(page))[asked]);
     await click(page, `Form1.Label6(${letter(start, await inputs(page), now, 'wrong')})`);
     const built = await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, asked);
     await click(page, 'Form6.Label2(0)');
     await waitLine(page, / end$/, built);
-    lateness(await page.evaluate(() => window.ruvantia.lateness()), [results.p99, results.max, results.drift]);
-    const times = (await trace(page)).map(lineTime);
+    const late = await page.evaluate(() => window.ruvantia.lateness());
+    const lines = await trace(page);
+    const calls = before ? await page.evaluate(() => window.benchCanvasCalls) : [];
+    return { s, pss, late, lines, calls };
+}
+
+const start = '10:20:00';
+let draws;
+{
+    say('the show played once, its canvas calls taken down for the floor (about 75 s)');
+    const browser = await launch();
+    const { s, late, lines, calls } = await playShow(browser, start, true);
+    // The calls' moments on the show's clock: the board's first drawing comes with "Form1 show".
+    const shown = lines.findIndex((l) => / Form1 show$/.test(l));
+    const origin = calls[0][0] - (lineTime(lines[shown]) + late[shown]);
+    const tasks = new Map(); // each task's calls, under the moment it began
+    for (const [at, ...call] of calls) {
+        if (!tasks.has(at))
+            tasks.set(at, []);
+        tasks.get(at).push(call);
+    }
+    draws = [...tasks].map(([at, batch]) => [at - origin, batch]);
+    await s.close();
+    await browser.close();
+}
+for (let r = 0; r < runs; ++r) {
+    say(`a show played to its end, run ${r + 1} of ${runs} (about 75 s)`);
+    let browser = await launch();
+    const { s, pss, late, lines } = await playShow(browser, start, false);
+    results.pss.push(pss);
+    lateness(late, [results.p99, results.max, results.drift]);
+    const times = lines.map(lineTime);
     if (r === 0) {
         files = [...new Set(s.server.requests.filter((q) => q.status === 200).map((q) => q.path))];
         for (const f of files) {
@@ -187,10 +219,10 @@ for (let r = 0; r < runs; ++r) {
     await s.close();
     await browser.close();
 
-    say(`the floor's timeouts at the same moments, run ${r + 1} of ${runs} (about 75 s)`);
+    say(`the floor's timeouts and drawing at the same moments, run ${r + 1} of ${runs} (about 75 s)`);
     browser = await launch();
     const floor = await open(browser, '?bare', {}, floorDir);
-    lateness(await floor.page.evaluate((t) => window.floorLateness(t), times),
+    lateness(await floor.page.evaluate(([t, d]) => window.floorLateness(t, d), [times, draws]),
         [results.floorP99, results.floorMax, results.floorDrift]);
     await floor.close();
     await browser.close();
@@ -217,7 +249,7 @@ row('CPU of all Chromium while the invitation blinks (10 s)', 'cpu', '%', 'floor
     1.5 * m('floorCpu'));
 row('renderer PSS, first question on the board', 'pss', 'MB', 'floorPss', '<= floor + 30 MB', m('floorPss') + 30);
 row('lateness of traced changes in a show, p99', 'p99', 'ms', 'floorP99', '<= floor + 2 ms', m('floorP99') + 2);
-// A frame late is what a player sees, unless the browser's bare timeouts are late by as much here.
+// A frame late is what a player sees, unless the floor's timeouts are late by as much here.
 const frameHeld = m('floorMax') <= 16;
 row('lateness of traced changes in a show, max', 'max', 'ms', 'floorMax',
     frameHeld ? '<= 16 ms' : '<= floor + 4 ms (the floor misses 16 ms)', frameHeld ? 16 : m('floorMax') + 4);
@@ -239,6 +271,6 @@ console.log(widths.map((w) => '-'.repeat(w)).join('-|-'));
 for (const r of rows)
     console.log(line(r));
 console.log('floor: bench/web_floor.html in the same Chromium: the same program compiled while it streams, the '
-    + 'invitation\'s faces and logo drawn (its first frame), the caption blinked by setTimeout, bare timeouts at '
-    + 'the show\'s moments');
+    + 'invitation\'s faces and logo drawn (its first frame), the caption blinked by setTimeout, timeouts at '
+    + 'the show\'s moments making the show\'s canvas calls at theirs');
 console.log(`${rows.length - misses - noisy} within budget, ${misses} over budget, ${noisy} noisy`);
