@@ -1,7 +1,8 @@
 // RUVANTIA in a web page: the page's clock, the show, and the calls the page's script makes.
 // The page (toolkit/web/page/ruvantia.js) loads the fonts and pictures, then starts a show, wakes
-// it when it asks to be woken and hands it the player's pointer. Every show is recorded as it is
-// played, so that the end of the show can offer it for download and as a link that replays it.
+// it when it asks to be woken and hands it the player's pointer, keys and a screen reader's
+// choices. Every show is recorded as it is played, so that the end of the show can offer it for
+// download and as a link that replays it.
 #include "game/bank/bank.h"
 #include "game/bank/page/page_archive.h"
 #include "game/game.h"
@@ -248,6 +249,15 @@ EMSCRIPTEN_KEEPALIVE void ruvantia_close(const char* form)
     read_built_in();
     if (show)
         show->backend.close(form);
+}
+
+// A screen reader's button on the page: the control it stands for is chosen, as a click on it now
+// would choose it.
+EMSCRIPTEN_KEEPALIVE void ruvantia_choose(const char* form, const char* control, int index)
+{
+    read_built_in();
+    if (show)
+        show->backend.choose(form, control, index);
 }
 
 EMSCRIPTEN_KEEPALIVE void ruvantia_resize(double width, double height, double density, double bar)

@@ -87,7 +87,7 @@ tk::Shape frame(int left, int top, int width, int height, int border = 1)
         .Left = left, .Top = top, .Width = width, .Height = height, .BorderWidth = border, .Visible = false};
 }
 
-tk::Picture lifeline(int top, int width, int height, std::string_view art, const char* tip)
+tk::Picture lifeline(int top, int width, int height, std::string_view art, const char* tip, std::string_view name)
 {
     return tk::Picture {.Left = 840,
         .Top = top,
@@ -97,7 +97,8 @@ tk::Picture lifeline(int top, int width, int height, std::string_view art, const
         .Visible = false,
         .Enabled = false,
         .MousePointer = tk::kCustomPointer,
-        .ToolTipText = tip};
+        .ToolTipText = tip,
+        .AccessibleName = name};
 }
 
 // The arrow that points at a lifeline: a shaft and two barbs.
@@ -126,14 +127,16 @@ BoardControls::BoardControls()
         .Height = 6675,
         .Source = "logo.svg",
         .MousePointer = tk::kCustomPointer,
-        .ToolTipText = "CLICCA QUI PER INIZIARE LA SCALATA VERSO IL MILIONE!"};
+        .ToolTipText = "CLICCA QUI PER INIZIARE LA SCALATA VERSO IL MILIONE!",
+        .AccessibleName = "Inizia la partita"};
     Label4 = tk::Label {.Left = 240,
         .Top = 360,
         .Width = 11895,
         .Height = 375,
         .ForeColor = kCyan,
         .Alignment = tk::Align::Center,
-        .Font = kHostFont};
+        .Font = kHostFont,
+        .Reader = tk::Reading::Spoken};
     Shape4 = frame(120, 120, 12135, 855, 2);
     Label1 = tk::ControlArray<tk::Label, 15>::generate([](int i) {
         return tk::Label {.Left = 9600,
@@ -143,7 +146,9 @@ BoardControls::BoardControls()
             .Caption = std::string(kRungCaptions[static_cast<std::size_t>(i)]),
             .ForeColor = Board::rung_text(i),
             .Visible = false,
-            .Font = kSansBold};
+            .Font = kSansBold,
+            .Reader = tk::Reading::ListItem,
+            .AccessibleName = "Domanda"};
     });
     Shape1 = tk::ControlArray<tk::Shape, 15>::generate([](int i) { return frame(9600, 7800 - 480 * i, 2655, 375); });
     Label2 = tk::Label {.Left = 2520,
@@ -152,7 +157,8 @@ BoardControls::BoardControls()
         .Height = 735,
         .Alignment = tk::Align::Center,
         .Visible = false,
-        .Font = kSans};
+        .Font = kSans,
+        .Reader = tk::Reading::SpokenText};
     Shape2 = frame(1440, 8280, 9255, 975, 2);
     Label6 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
         static constexpr std::array<std::string_view, 4> letters = {" A:", " B:", " C:", " D:"};
@@ -166,7 +172,10 @@ BoardControls::BoardControls()
             .BackStyle = 0,
             .Visible = false,
             .MousePointer = tk::kCustomPointer,
-            .Font = kSansBold};
+            .Font = kSansBold,
+            .Reader = tk::Reading::Button,
+            .AccessibleName = "Risposta",
+            .ReadWith = "Label3"};
     });
     Label3 = tk::ControlArray<tk::Label, 4>::generate([](int i) {
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
@@ -183,9 +192,9 @@ BoardControls::BoardControls()
         auto [x, y] = kAnswerAt[static_cast<std::size_t>(i)];
         return frame(x, y, 4455, 495);
     });
-    Image2 = lifeline(2040, 1005, 675, "fifty.svg", "CHIEDI L'AIUTO DEL COMPUTER!");
-    Image3 = lifeline(3480, 1065, 690, "phone.svg", "CHIEDI L'AIUTO DA CASA!");
-    Image4 = lifeline(4920, 1005, 675, "audience.svg", "CHIEDI L'AIUTO DEL PUBBLICO!");
+    Image2 = lifeline(2040, 1005, 675, "fifty.svg", "CHIEDI L'AIUTO DEL COMPUTER!", "50:50");
+    Image3 = lifeline(3480, 1065, 690, "phone.svg", "CHIEDI L'AIUTO DA CASA!", "Aiuto da casa");
+    Image4 = lifeline(4920, 1005, 675, "audience.svg", "CHIEDI L'AIUTO DEL PUBBLICO!", "Aiuto del pubblico");
     Label5 = tk::Label {.Left = 480,
         .Top = 6720,
         .Width = 2055,
@@ -197,7 +206,8 @@ BoardControls::BoardControls()
         .Enabled = false,
         .MousePointer = tk::kCustomPointer,
         .ToolTipText = "VUOI FINIRE QUI LA TUA AVVENTURA?",
-        .Font = kSansBold};
+        .Font = kSansBold,
+        .Reader = tk::Reading::Button};
     Shape5 = frame(240, 6600, 2535, 615, 2);
     arrow(Line6, Line7, Line8, 2400, 0x80FF80);
     arrow(Line9, Line10, Line11, 3840, kGreen);

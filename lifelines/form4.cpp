@@ -17,7 +17,8 @@ PhoneFriendControls::PhoneFriendControls()
         .ForeColor = kCyan,
         .Alignment = tk::Align::Center,
         .Visible = false,
-        .Font = {.Size = 9.75, .Bold = true}};
+        .Font = {.Size = 9.75, .Bold = true},
+        .Reader = tk::Reading::SpokenText};
     Line1 = tk::Line {.X1 = 2400, .Y1 = 1680, .X2 = 2400, .Y2 = 2040, .Visible = false};
     Shape2 = tk::Shape {.Left = 840, .Top = 2040, .Width = 3135, .Height = 615, .BorderWidth = 2, .Visible = false};
     Label2 = tk::Label {.Left = 1080,
@@ -29,7 +30,8 @@ PhoneFriendControls::PhoneFriendControls()
         .Alignment = tk::Align::Center,
         .Visible = false,
         .MousePointer = tk::kCustomPointer,
-        .Font = {.Size = 13.5, .Bold = true}};
+        .Font = {.Size = 13.5, .Bold = true},
+        .Reader = tk::Reading::Button};
 }
 
 PhoneFriend::PhoneFriend(Game& g)

@@ -4,6 +4,7 @@
 #include "game/game.h"
 
 #include <array>
+#include <string_view>
 
 using namespace colors;
 
@@ -85,6 +86,17 @@ AudiencePollControls::AudiencePollControls()
     Shape13 = frame(kColumn[3], 5160, 495, 375);
     Label10 = label(1080, 5880, 2655, 375, "TORNA AL GIOCO", kCyan, 13.5, tk::kCustomPointer);
     Shape14 = frame(840, 5760, 3135, 615);
+    // A screen reader reads the title, each letter with its share of the votes, and the button.
+    Label1.Reader = tk::Reading::Text;
+    auto read_with_votes = [](tk::Label& letter, std::string_view votes) {
+        letter.Reader = tk::Reading::SpokenText;
+        letter.ReadWith = votes;
+    };
+    read_with_votes(Label6, "Label2");
+    read_with_votes(Label7, "Label3");
+    read_with_votes(Label8, "Label4");
+    read_with_votes(Label9, "Label5");
+    Label10.Reader = tk::Reading::Button;
 }
 
 AudiencePoll::AudiencePoll(Game& g)

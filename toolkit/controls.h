@@ -35,6 +35,16 @@ struct Typeface {
     bool operator==(const Typeface&) const = default;
 };
 
+// How a screen reader meets a label: the design's say, which the show never changes.
+enum class Reading : std::uint8_t {
+    Silent, // drawn only
+    Spoken, // said aloud whenever it turns to a new text (the host's line), not kept as text
+    Text, // part of the window's text, as it stands
+    SpokenText, // both (the question)
+    Button, // a button named by its caption
+    ListItem, // an item of the window's list; the one lit out of the window's colour is current
+};
+
 struct Label {
     int Left = 0, Top = 0, Width = 0, Height = 0;
     std::string Caption;
@@ -47,6 +57,11 @@ struct Label {
     int MousePointer = kDefaultPointer;
     std::string ToolTipText;
     Typeface Font;
+    // For a screen reader: how it meets the label, the words it says before the caption, and
+    // another label of the same index that it reads after it (a letter with its answer).
+    Reading Reader = Reading::Silent;
+    std::string_view AccessibleName;
+    std::string_view ReadWith;
 };
 
 struct Shape {
@@ -72,6 +87,8 @@ struct Picture {
     bool Enabled = true;
     int MousePointer = kDefaultPointer;
     std::string ToolTipText;
+    // What a screen reader calls the picture: one with a name is a button.
+    std::string_view AccessibleName;
 };
 
 // What a tool has to say before a bug stops the program (the monkey prints how to play the

@@ -120,6 +120,9 @@ public:
     // The backend closed the form's window.
     void forget(Form& form);
 
+    // Whether a shown window takes input: not while a dialog it owns is up.
+    bool takes_input(Form& form) const;
+
     // The window a form is drawn in: its client area fitted to its drawing area.
     std::optional<Viewport> viewport(Form& form);
 
@@ -151,7 +154,6 @@ private:
     // The next tick or replayed input, whichever comes first.
     std::optional<Millis> next_event() const;
     void run_due(Millis t, std::optional<Millis> until, const std::function<bool()>& stop, bool& stopped);
-    bool takes_input(Form& form) const;
     void pointer_moved(Form& form, int x, int y);
     void pointer_left(Form& form);
     void pressed(Form& form);

@@ -17,7 +17,8 @@ WalkAwayControls::WalkAwayControls()
         .ForeColor = kRungText,
         .Alignment = tk::Align::Center,
         .Visible = false,
-        .Font = {.Size = 13.5, .Bold = true}};
+        .Font = {.Size = 13.5, .Bold = true},
+        .Reader = tk::Reading::SpokenText};
     Line1 = tk::Line {.X1 = 2520, .Y1 = 1440, .X2 = 2520, .Y2 = 2520, .Visible = false};
     Line2 = tk::Line {.X1 = 3360, .Y1 = 2520, .X2 = 1680, .Y2 = 2520, .Visible = false};
     Shape2 = tk::Shape {.Left = 600, .Top = 2160, .Width = 1095, .Height = 615, .BorderWidth = 2, .Visible = false};
@@ -30,7 +31,8 @@ WalkAwayControls::WalkAwayControls()
         .ForeColor = kGreen,
         .Visible = false,
         .MousePointer = tk::kCustomPointer,
-        .Font = bold18};
+        .Font = bold18,
+        .Reader = tk::Reading::Button};
     Label3 = tk::Label {.Left = 3600,
         .Top = 2280,
         .Width = 615,
@@ -40,7 +42,8 @@ WalkAwayControls::WalkAwayControls()
         .Alignment = tk::Align::Center,
         .Visible = false,
         .MousePointer = tk::kCustomPointer,
-        .Font = bold18};
+        .Font = bold18,
+        .Reader = tk::Reading::Button};
 }
 
 WalkAway::WalkAway(Game& g)

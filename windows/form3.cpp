@@ -27,7 +27,8 @@ tk::Label credit(int left, int top, int width, int height, const char* text, tk:
         .BackStyle = 0,
         .Alignment = tk::Align::Center,
         .Visible = false,
-        .Font = {.Name = "Times New Roman", .Size = size, .Bold = true}};
+        .Font = {.Name = "Times New Roman", .Size = size, .Bold = true},
+        .Reader = tk::Reading::Text};
 }
 
 } // namespace

@@ -16,7 +16,8 @@ FinalAnswerControls::FinalAnswerControls()
         .ForeColor = kRed,
         .Alignment = tk::Align::Center,
         .Visible = false,
-        .Font = {.Size = 18, .Bold = true}};
+        .Font = {.Size = 18, .Bold = true},
+        .Reader = tk::Reading::SpokenText};
     Line1 = tk::Line {.X1 = 2400, .Y1 = 1440, .X2 = 2400, .Y2 = 2280, .Visible = false};
     Line3 = tk::Line {.X1 = 720, .Y1 = 2280, .Y2 = 2280, .Visible = false};
     Shape2 = tk::Shape {.Left = 720, .Top = 1920, .Width = 1215, .Height = 735, .BorderWidth = 2, .Visible = false};
@@ -34,7 +35,8 @@ FinalAnswerControls::FinalAnswerControls()
             .Alignment = tk::Align::Center,
             .Visible = false,
             .MousePointer = tk::kCustomPointer,
-            .Font = {.Size = 24, .Bold = true}};
+            .Font = {.Size = 24, .Bold = true},
+            .Reader = tk::Reading::Button};
     });
 }
 

@@ -43,11 +43,33 @@ EM_JS(void, page_picture, (const char* source, int x, int y, int w, int h), {
 });
 EM_JS(void, page_cursor, (int hand), { Module.page.cursor(hand !== 0); });
 EM_JS(void, page_ended, (), { Module.page.ended(); });
+EM_JS(void, page_reader, (const char* form, const char* items), {
+    Module.page.reader(UTF8ToString(form), JSON.parse(UTF8ToString(items)));
+});
+EM_JS(void, page_announce, (const char* text), { Module.page.announce(UTF8ToString(text)); });
 // clang-format on
 
 std::string text_of(std::string_view s)
 {
     return std::string(s);
+}
+
+void add_json(std::string& out, std::string_view s)
+{
+    out += '"';
+    for (char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+            out += code;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
 }
 
 } // namespace
@@ -130,6 +152,14 @@ void Backend::close(std::string_view name)
     }
 }
 
+void Backend::choose(std::string_view name, std::string_view control, int index)
+{
+    if (Form* form = shown_form(name); form && !runtime_.finished()) {
+        driver_.input({Input::Kind::Choose, clock_.now(), form, 0, 0, std::string(control), index});
+        after_input();
+    }
+}
+
 bool Backend::key(std::string_view key)
 {
     if (runtime_.finished())
@@ -159,8 +189,10 @@ void Backend::resize(double width, double height, double density, double bar)
     // One scale for every window: the largest fits the page whole, title bar included.
     BoardSize board = largest_client(runtime_.forms());
     scale_ = std::max(0.1, std::min(width / board.w, (height - bar) / board.h));
-    for (Form* f : order_)
+    for (Form* f : order_) {
         place(*f);
+        describe(*f);
+    }
     expose_all();
 }
 
@@ -200,6 +232,7 @@ void Backend::sync_windows()
     for (auto it = panels_.begin(); it != panels_.end();) {
         if (!it->first->shown()) {
             driver_.forget(*it->first);
+            announcer_.forget(*it->first);
             page_close(text_of(it->first->name()).c_str());
             order_.erase(std::find(order_.begin(), order_.end(), it->first));
             it = panels_.erase(it);
@@ -231,6 +264,45 @@ void Backend::sync_windows()
             it->second.level = static_cast<int>(i) + 1;
             page_stack(text_of(stacking[i]->name()).c_str(), it->second.level);
         }
+    }
+    // What a screen reader finds changes with the show, and the page hears of it only then; the
+    // texts said aloud are said front window last.
+    for (Form* f : order_)
+        describe(*f);
+    for (Form* f : stacking)
+        for (const std::string& text : announcer_.news(*f))
+            page_announce(text.c_str());
+}
+
+// A window's texts, buttons and list for a screen reader, each over its control (CSS pixels of
+// the canvas), told to the page when they change: {"inert": …, "items": [[kind, control, name,
+// index, on, x, y, w, h], …]}.
+void Backend::describe(Form& form)
+{
+    Panel& panel = panels_.at(&form);
+    bool takes = driver_.takes_input(form);
+    Viewport view = fit(form.design(), panel.client.w, panel.client.h);
+    static constexpr const char* kKinds[] = {"text", "button", "item"};
+    std::string out = takes ? "{\"inert\":false,\"items\":[" : "{\"inert\":true,\"items\":[";
+    bool first = true;
+    for (const ReaderItem& item : reader_items(form, takes)) {
+        PixelRect r = view.rect(item.x, item.y, item.w, item.h);
+        char place[96];
+        std::snprintf(
+            place, sizeof place, ",%d,%s,%d,%d,%d,%d]", item.index, item.on ? "true" : "false", r.x, r.y, r.w, r.h);
+        out += first ? "[" : ",[";
+        first = false;
+        add_json(out, kKinds[static_cast<int>(item.kind)]);
+        out += ',';
+        add_json(out, item.control);
+        out += ',';
+        add_json(out, item.name);
+        out += place;
+    }
+    out += "]}";
+    if (out != panel.reader) {
+        panel.reader = std::move(out);
+        page_reader(text_of(form.name()).c_str(), panel.reader.c_str());
     }
 }
 

@@ -1,10 +1,13 @@
 // The page's windows: one panel with a title bar and a canvas for every shown form, the
 // browser's pointer turned into the driver's inputs, and one step of the show each time the page
-// wakes. The page's script (page/ruvantia.js) owns the elements; this decides what they show.
+// wakes. Over each canvas lies what a screen reader finds in the window (toolkit/reader.h), and
+// the texts said aloud go to the page's live region. The page's script (page/ruvantia.js) owns
+// the elements; this decides what they show.
 #pragma once
 
 #include "toolkit/driver.h"
 #include "toolkit/paint.h"
+#include "toolkit/reader.h"
 #include "toolkit/runtime.h"
 #include "toolkit/tracer.h"
 #include "toolkit/web/font_table.h"
@@ -36,6 +39,9 @@ public:
     void pointer(std::string_view form, PointerKind kind, double x, double y);
     // The close button of a form's title bar, now.
     void close(std::string_view form);
+    // A control of a form chosen without the pointer (a screen reader's button), now: it counts
+    // where a click on it would.
+    void choose(std::string_view form, std::string_view control, int index);
     // A key, for the window in front; whether that window binds it.
     bool key(std::string_view key);
     // Plays a recorded show instead of taking the player's clicks.
@@ -70,6 +76,7 @@ private:
         PixelRect client; // CSS pixels of the page
         std::string caption; // the title bar's text and the place in the stack, as last told
         int level = 0;
+        std::string reader; // what a screen reader finds there, as last told
     };
     // Canvas.
     void clip(const PixelRect& r) override;
@@ -80,6 +87,7 @@ private:
 
     Form* shown_form(std::string_view name);
     void place(Form& form);
+    void describe(Form& form);
     void after_input();
     PixelRect backing(const Panel& p) const;
 
@@ -90,6 +98,7 @@ private:
     WindowPainter painter_;
     std::map<Form*, Panel> panels_;
     std::vector<Form*> order_; // as the page stacks them, back to front
+    Announcer announcer_;
     double scale_ = 1.0; // CSS pixels per pixel of a window at scale 1
     double density_ = 1.0; // device pixels per CSS pixel
     double width_ = 0, height_ = 0, bar_ = 24;

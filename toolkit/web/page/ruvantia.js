@@ -2,8 +2,11 @@
 // the drawing, the clock that wakes the show, the player's questions chosen by address or
 // dropped on the page, and the show recorded as it is played: offered at its end as a file and as
 // a link that replays it (#puntata=…, the recording compressed into the address's fragment, which
-// never reaches a server). The show itself is the same C++ as on the desktop, compiled to
-// show.wasm; the build appends this script to the loader emscripten writes (show.js).
+// never reaches a server). Over each window lies what a screen reader finds there, as the show
+// describes it (toolkit/reader.h): its texts, its list and its buttons, which choose their controls
+// as a click would; the texts the show says aloud go to a live region. The show itself is the same
+// C++ as on the desktop, compiled to show.wasm; the build appends this script to the loader
+// emscripten writes (show.js).
 'use strict';
 
 (() => {
@@ -24,7 +27,8 @@
   const studio = document.getElementById('studio');
   const fine = document.getElementById('fine');
   const problemi = document.getElementById('problemi');
-  const panels = new Map(); // form name -> {section, caption, canvas, ctx}
+  const annunci = document.getElementById('annunci');
+  const panels = new Map(); // form name -> {section, title, canvas, ctx, reader, items, list, dialog, back}
   const pictures = new Map(); // file name -> loaded image
   let core = null;
   let maxPack = 0; // one byte past what a pack may hold: the reader says so
@@ -72,6 +76,12 @@
       const section = document.createElement('section');
       section.className = dialog ? 'window dialog' : 'window';
       section.dataset.form = form;
+      section.tabIndex = -1;
+      section.setAttribute('aria-label', caption);
+      if (dialog) {
+        section.setAttribute('role', 'dialog');
+        section.setAttribute('aria-modal', 'true');
+      }
       const bar = document.createElement('div');
       bar.className = 'titlebar';
       const title = document.createElement('span');
@@ -88,19 +98,75 @@
       });
       bar.append(title, close);
       const canvas = document.createElement('canvas');
-      section.append(bar, canvas);
+      // The screen reader's layer comes first: Tab reaches the window's buttons before its close.
+      const reader = document.createElement('div');
+      reader.className = 'reader';
+      const list = document.createElement('ul');
+      section.append(reader, bar, canvas);
       studio.append(section);
       listen(canvas, form);
-      panels.set(form, {section, title, canvas, ctx: canvas.getContext('2d', {alpha: false})});
+      const back = document.activeElement;
+      panels.set(form, {section, title, canvas, ctx: canvas.getContext('2d', {alpha: false}),
+        reader, items: new Map(), list, dialog, back});
+      // A dialog takes the focus, and hands it to its first button as soon as it has one.
+      if (dialog) section.focus({preventScroll: true});
     },
     close(form) {
       const p = panels.get(form);
-      if (p) p.section.remove();
+      if (!p) return;
+      const focused = document.activeElement;
+      const held = p.section.contains(focused) || !focused || focused === document.body;
+      p.section.remove();
       panels.delete(form);
+      // Once the show has said what the board is now (later in the same step), the focus goes back.
+      if (p.dialog && held) queueMicrotask(() => focusBack(p.back));
     },
     caption(form, text) {
       const p = panels.get(form);
-      if (p && p.title.textContent !== text) p.title.textContent = text;
+      if (p && p.title.textContent !== text) {
+        p.title.textContent = text;
+        p.section.setAttribute('aria-label', text);
+      }
+    },
+    // What a screen reader finds in a window, as the show describes it when it changes: texts, a
+    // list, and buttons laid over their controls, which the pointer goes through.
+    reader(form, {inert, items}) {
+      const p = panels.get(form);
+      const focused = document.activeElement;
+      const flat = [];
+      const listed = [];
+      const kept = new Map();
+      for (const [kind, control, name, index, on, x, y, w, h] of items) {
+        const key = `${kind} ${control}(${index})`;
+        const el = p.items.get(key) ?? readerItem(kind, form, control, index);
+        kept.set(key, el);
+        if (kind === 'button') {
+          if (el.getAttribute('aria-label') !== name) el.setAttribute('aria-label', name);
+          el.setAttribute('aria-disabled', String(!on));
+          Object.assign(el.style, {left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px`});
+        } else {
+          if (el.textContent !== name) el.textContent = name;
+          if (kind === 'item') el.toggleAttribute('aria-current', on);
+        }
+        (kind === 'item' ? listed : flat).push(el);
+      }
+      p.items = kept;
+      if (listed.length) flat.push(p.list);
+      arrange(p.list, listed);
+      arrange(p.reader, flat);
+      p.reader.inert = inert;
+      if (focused && focused !== document.activeElement) {
+        if (focused.isConnected) focused.focus({preventScroll: true});
+        else if (p.section.isConnected) p.section.focus({preventScroll: true});
+      }
+      if (p.dialog && document.activeElement === p.section) firstButton(p.section)?.focus({preventScroll: true});
+    },
+    // Said by a screen reader when it can: the last few texts stay in the live region.
+    announce(text) {
+      const line = document.createElement('p');
+      line.textContent = text;
+      annunci.append(line);
+      while (annunci.childElementCount > 4) annunci.firstElementChild.remove();
     },
     stack(form, level) {
       panels.get(form).section.style.zIndex = String(level);
@@ -200,6 +266,40 @@
     },
   };
 
+  // A button of a window's reader layer chooses its control, as a click on it would; a text and a
+  // rung of the ladder are only read.
+  function readerItem(kind, form, control, index) {
+    if (kind === 'item') return document.createElement('li');
+    if (kind === 'text') return document.createElement('p');
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.addEventListener('click', () => {
+      core.ccall('ruvantia_choose', null, ['string', 'string', 'number'], [form, control, index]);
+      wake();
+    });
+    return button;
+  }
+
+  // PARENT's children become KIDS, in order, touching the page only when they differ.
+  function arrange(parent, kids) {
+    const now = parent.children;
+    if (now.length !== kids.length || kids.some((k, i) => now[i] !== k)) parent.replaceChildren(...kids);
+  }
+
+  const firstButton = (section) => section.querySelector('.reader button:not([aria-disabled="true"])');
+
+  // A dialog closed: the focus goes back where it was on the board, or to its first button that
+  // counts, or to the board itself.
+  function focusBack(back) {
+    const focused = document.activeElement;
+    if (focused && focused !== document.body) return;
+    const board = back?.closest?.('section.window') ?? panels.get('Form1')?.section;
+    if (!board?.isConnected) return;
+    if (back?.isConnected && board.contains(back) && back.getAttribute?.('aria-disabled') !== 'true'
+      && !back.closest('[inert]')) back.focus({preventScroll: true});
+    else (firstButton(board) ?? board).focus({preventScroll: true});
+  }
+
   // The recording as a file to download, and as a link to the page that plays it again.
   async function offerRecording(text) {
     const file = document.getElementById('scarica');
@@ -264,7 +364,7 @@
     if (e.ctrlKey || e.altKey || e.metaKey || e.repeat) return;
     const key = KEYS[e.key] ?? (/^[a-z0-9]$/i.test(e.key) ? e.key.toUpperCase() : null);
     // A button of the page that has the focus takes its own Enter and space.
-    if (!key || (key !== 'Escape' && e.target.closest?.('button'))) return;
+    if (!key || ((key === 'Enter' || key === 'Space') && e.target.closest?.('button'))) return;
     if (core.ccall('ruvantia_key', 'number', ['string'], [key])) {
       e.preventDefault();
       wake();
@@ -503,6 +603,9 @@
     later.forEach(loadPicture);
     loadFaces(FIRST_FACES).then(arrived);
     addEventListener('keydown', onKey);
+    // The focus ring shows while the player uses the keyboard, never for the pointer.
+    addEventListener('keydown', () => studio.classList.add('keys'), true);
+    addEventListener('pointerdown', () => studio.classList.remove('keys'), true);
     addEventListener('resize', () => {
       core._ruvantia_resize(innerWidth, innerHeight, devicePixelRatio || 1, BAR);
       wake();

@@ -1,0 +1,146 @@
+// A whole show played as a screen reader's user plays it: every button found in the page's
+// accessibility tree by its role and name, never by where it is drawn. At each question the tree
+// holds the question and its answers, the live region says what the host says, each dialog holds
+// the focus while it is up, and the trace is simulate's for the same choices. axe-core audits the
+// page at every phase on the way.
+import assert from 'node:assert/strict';
+import path from 'node:path';
+import test from 'node:test';
+import {
+    inputs, launch, letter, lineTime, needs, open, repo, sameTrace, simulatedTrace, sleep, trace, waitEnded, waitLine,
+} from './harness.mjs';
+
+await needs({ simulate: true });
+
+const START = '11:20:00';
+const AXE = path.join(repo, 'tests/web/node_modules/axe-core/axe.min.js');
+
+// What axe-core finds wrong with the page as it stands.
+async function audit(page, where) {
+    if (!(await page.evaluate(() => 'axe' in window)))
+        await page.addScriptTag({ path: AXE });
+    const found = await page.evaluate(async () => (await window.axe.run()).violations
+        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+    assert.deepEqual(found, [], `axe at ${where}`);
+}
+
+const spoken = (page) => page.locator('#annunci p').allTextContents();
+const within = (page, form) => page.evaluate(
+    (f) => document.querySelector(`section[data-form="${f}"]`)?.contains(document.activeElement) ?? false, form);
+const words = (text) => text.trim().replace(/\s+/g, ' ');
+
+// The value a property of a control holds after the trace's lines so far.
+const last = (lines, property) => {
+    const line = lines.findLast((l) => l.includes(` ${property} `));
+    return line && JSON.parse(line.slice(line.indexOf('"')));
+};
+
+// Presses the button NAME once it takes a choice, as a screen reader presses it, until the show
+// has taken it as a choice of CONTROL.
+async function press(page, name, control) {
+    const taken = (l) => l.endsWith(` click ${control}`);
+    const before = (await inputs(page)).length;
+    const target = page.getByRole('button', { name, exact: typeof name === 'string', disabled: false });
+    for (let attempt = 0; attempt < 10; ++attempt) {
+        await target.press('Enter');
+        for (let wait = 0; wait < 10; ++wait) {
+            if ((await inputs(page)).slice(before).some(taken))
+                return;
+            await sleep(50);
+        }
+    }
+    assert.fail(`the show did not take ${control} from the button ${name}`);
+}
+
+// The question waiting for an answer since trace line AT: its text in the tree, its four answers
+// as buttons that take a choice, and the host's last line in the live region.
+async function heldQuestion(page, at) {
+    const lines = (await trace(page)).slice(0, at + 1);
+    const question = words(last(lines, 'Form1.Label2.Caption'));
+    assert.equal(await page.locator('section[data-form="Form1"] .reader p').filter({ hasText: question }).count(), 1);
+    for (let i = 0; i < 4; ++i) {
+        const name = `Risposta ${'ABCD'[i]}: ${words(last(lines, `Form1.Label3(${i}).Caption`))}`;
+        assert.equal(await page.getByRole('button', { name, exact: true, disabled: false }).count(), 1, name);
+    }
+    assert.ok((await spoken(page)).includes(last(lines, 'Form1.Label4.Caption')), 'the host line is not said');
+}
+
+// The dialog FORM is up: it holds the focus.
+async function dialogUp(page, form, ready, at) {
+    at = await waitLine(page, ready, at);
+    await page.waitForFunction((f) => document.querySelector(`section[data-form="${f}"]`)
+        ?.contains(document.activeElement), form);
+    assert.equal(await page.getByRole('dialog').count(), 1);
+    await audit(page, form);
+    return at;
+}
+
+test('a show played through the accessibility tree alone traces as simulate does', { timeout: 600000 }, async (t) => {
+    const browser = await launch();
+    t.after(() => browser.close());
+    // The audit's script comes in past the page's own policy, which lets no script in but its own.
+    const s = await open(browser, `?start=${START}`, { bypassCSP: true });
+    t.after(() => s.close());
+    const { page } = s;
+    const lastTime = async (at) => lineTime((await trace(page))[at]);
+
+    // The invitation blinks, and is said once.
+    let at = await waitLine(page, /^\d+ Form1 show$/);
+    for (let blinks = 0; blinks < 3; ++blinks)
+        at = await waitLine(page, / Form1\.Label4\.Caption "CLICCA/, at + 1);
+    assert.deepEqual((await spoken(page)).filter((l) => l.startsWith('CLICCA')), ['CLICCA SUL LOGO PER INIZIARE!!!']);
+    await audit(page, 'the invitation');
+    await press(page, 'Inizia la partita', 'Form1.Image1');
+
+    // The first question: no rung of the ladder is won yet.
+    at = await waitLine(page, / Form1\.Timer6\.Enabled true$/, at);
+    await heldQuestion(page, at);
+    assert.equal(await page.locator('li[aria-current]').count(), 0);
+    await audit(page, 'the first question');
+
+    // The friend, then the audience, each window holding the focus until it is closed, which
+    // gives the focus back to the board.
+    await press(page, 'Aiuto da casa', 'Form1.Image3');
+    at = await dialogUp(page, 'Form4', / Form4\.Label2\.Visible true$/, at);
+    await press(page, 'TORNA AL GIOCO', 'Form4.Label2');
+    at = await waitLine(page, / Form4 unload$/, at);
+    await page.waitForFunction(() => document.querySelector('section[data-form="Form1"]').contains(document.activeElement));
+    await press(page, 'Aiuto del pubblico', 'Form1.Image4');
+    at = await dialogUp(page, 'Form5', / Form5\.Timer1\.Enabled false$/, at);
+    assert.equal((await spoken(page)).filter((l) => /^[A-D]: \d+%$/.test(l)).length, 4);
+    await press(page, 'TORNA AL GIOCO', 'Form5.Label10');
+    at = await waitLine(page, / Form5 unload$/, at);
+
+    // The 50:50 leaves two answers.
+    await press(page, '50:50', 'Form1.Image2');
+    at = await waitLine(page, / Form1\.Timer13\.Enabled false$/, at);
+    await page.waitForFunction(() => document.querySelectorAll('button[aria-label^="Risposta"]').length === 2);
+
+    // A final answer taken back, then given.
+    const right = 'ABCD'[letter(START, await inputs(page), await lastTime(at), 'right')];
+    await press(page, new RegExp(`^Risposta ${right}:`), `Form1.Label6(${'ABCD'.indexOf(right)})`);
+    at = await dialogUp(page, 'Form6', / Form6\.Label2\(1\)\.Visible true$/, at);
+    await press(page, 'NO', 'Form6.Label2(1)');
+    at = await waitLine(page, / Form6 unload$/, at);
+    await press(page, new RegExp(`^Risposta ${right}:`), `Form1.Label6(${'ABCD'.indexOf(right)})`);
+    at = await waitLine(page, / Form6\.Label2\(1\)\.Visible true$/, at);
+    assert.ok(await within(page, 'Form6'));
+    await press(page, 'SI', 'Form6.Label2(0)');
+
+    // The second question, the first rung lit as the current one, and a walk-away.
+    at = await waitLine(page, / Form1\.Timer6\.Enabled true$/, at);
+    await heldQuestion(page, at);
+    assert.deepEqual(await page.locator('li[aria-current]').allTextContents(), ['Domanda 1 € 50']);
+    await press(page, 'ABBANDONA', 'Form1.Label5');
+    at = await dialogUp(page, 'Form2', / Form2\.Label3\.Visible true$/, at);
+    await press(page, 'SI', 'Form2.Label2');
+    // The sum taken home is said.
+    at = await waitLine(page, / Form1\.Label4\.Caption "TE NE TORNI CON 50 EURO/, at);
+    assert.ok((await spoken(page)).some((l) => l.startsWith('TE NE TORNI CON 50 EURO')));
+
+    await waitEnded(page);
+    await audit(page, 'the end');
+    const lines = await trace(page);
+    assert.deepEqual(s.problems, []);
+    sameTrace(lines, simulatedTrace(START, await inputs(page), lineTime(lines.at(-1))), 'the show by the tree');
+});
