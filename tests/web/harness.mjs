@@ -108,19 +108,21 @@ async function story(page) {
         + `\nthe inputs so far:\n${actions.map((l) => `  ${l}`).join('\n') || '  none'}`;
 }
 
-// Waits until READY(lines from line FROM on), perhaps async, gives something other than undefined,
-// and returns it. The wait follows the show, not the clock: it fails only when the trace has stood
-// still for QUIET ms, which a running show never does (a busy machine makes it slower, not quiet).
+// Waits until READY(the lines new since the last look, the index of the first of them), perhaps
+// async, gives something other than undefined, and returns it. Each look copies out only what is
+// new since the last one: copying the whole trace at every look would hold up the show's clock.
+// The wait follows the show, not the clock: it fails only when the trace has stood still for QUIET
+// ms, which a running show never does (a busy machine makes it slower, not quiet).
 async function waitOnShow(page, ready, what, quiet, from = 0) {
-    let seen = -1;
+    let next = from;
     let since = Date.now();
     for (;;) {
-        const lines = await trace(page, from);
-        const got = await ready(lines);
+        const lines = await trace(page, next);
+        const got = await ready(lines, next);
         if (got !== undefined)
             return got;
-        if (lines.length !== seen) {
-            seen = lines.length;
+        if (lines.length) {
+            next += lines.length;
             since = Date.now();
         } else if (Date.now() - since > quiet) {
             throw new Error(`${what}: the show stood still for ${quiet} ms${await story(page)}`);
@@ -131,9 +133,9 @@ async function waitOnShow(page, ready, what, quiet, from = 0) {
 
 // Waits for a trace line matching RE from line FROM on; returns its index.
 export function waitLine(page, re, from = 0, quiet = 60000) {
-    return waitOnShow(page, (lines) => {
+    return waitOnShow(page, (lines, at) => {
         const i = lines.findIndex((l) => re.test(l));
-        return i >= 0 ? from + i : undefined;
+        return i >= 0 ? at + i : undefined;
     }, `no trace line like ${re} after line ${from}`, quiet, from);
 }
 
