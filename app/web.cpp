@@ -127,6 +127,13 @@ EMSCRIPTEN_KEEPALIVE void ruvantia_start(int start, unsigned seed_high, unsigned
     show->game.start();
 }
 
+// For the bench, before the show's first step: the show without the screen reader's layer.
+EMSCRIPTEN_KEEPALIVE void ruvantia_without_reader()
+{
+    if (show)
+        show->backend.without_reader();
+}
+
 // A recorded show, to be watched: read, checked against the questions the page has, rehearsed in
 // virtual time, and only then played in the page at its own pace. False, with the message in
 // ruvantia_problems(), when it cannot be played.

@@ -84,7 +84,7 @@ const median = (v) => {
 const quantile = (v, q) => [...v].sort((a, b) => a - b)[Math.min(v.length - 1, Math.floor(v.length * q))];
 
 const results = {
-    firstFrame: [], floorFrame: [], cpu: [], floorCpu: [], pss: [], floorPss: [],
+    firstFrame: [], floorFrame: [], cpu: [], floorCpu: [], bareCpu: [], pss: [], floorPss: [],
     p99: [], floorP99: [], max: [], floorMax: [], drift: [], floorDrift: [],
 };
 let bytes = 0;
@@ -126,20 +126,22 @@ const entryTime = (page, name) => page.evaluate(async (entry) => {
 
 // --- CPU of all of Chromium's processes over 10 s while the invitation blinks, from 5 s after the
 // page opens, once its start and the compiling of what runs hot are over (a browser of its own each
-// time); and the same for the floor blinking its caption.
-// Then the floor's renderer memory.
+// time); the same for the game without its screen reader's layer, and for the floor blinking its
+// caption. Then the floor's renderer memory.
+const cpuKey = { game: 'cpu', bare: 'bareCpu', floor: 'floorCpu' };
 for (let r = 0; r < runs; ++r) {
-    for (const which of ['game', 'floor']) {
+    for (const which of ['game', 'bare', 'floor']) {
         say(`CPU while the invitation blinks, ${which}, run ${r + 1} of ${runs} (15 s)`);
         const browser = await launch();
-        const s = which === 'game' ? await open(browser, '?start=12:00:00') : await open(browser, '', {}, floorDir);
+        const s = which === 'floor' ? await open(browser, '', {}, floorDir)
+            : await open(browser, `?start=12:00:00${which === 'bare' ? '&senzalettore' : ''}`);
         await sleep(5000);
         const before = cpu();
         const t0 = performance.now();
         await sleep(10000);
         const after = cpu();
         const spent = [...after].reduce((sum, [pid, ms]) => sum + ms - (before.get(pid) ?? 0), 0);
-        results[which === 'game' ? 'cpu' : 'floorCpu'].push((100 * spent) / (performance.now() - t0));
+        results[cpuKey[which]].push((100 * spent) / (performance.now() - t0));
         if (which === 'floor')
             results.floorPss.push(rendererPss());
         await s.close();
@@ -158,12 +160,14 @@ function lateness(late, into) {
 // --- Played shows: the first question answered wrong and the goodbye screen to its end, the same
 // show every time. The files it asks for, the renderer's memory once the first question is on the
 // board, and the lateness of every traced change; then the floor at the same moments, making the
-// canvas calls that the show made at each of them (taken down in a pass of its own beforehand).
+// canvas calls that the show made at each of them (taken down in a pass of its own beforehand,
+// which also watches the screen reader's layer take up the show's changes).
 async function playShow(browser, start, before) {
     const s = await open(browser, `?start=${start}`);
     const { page } = s;
     if (before) {
         await page.addInitScript({ path: path.join(repo, 'bench/web_canvas_record.js') });
+        await page.addInitScript({ path: path.join(repo, 'bench/web_reader_watch.js') });
         await page.reload();
     }
     const shown = await waitLine(page, /^\d+ Form1 show$/);
@@ -178,15 +182,41 @@ async function playShow(browser, start, before) {
     const late = await page.evaluate(() => window.ruvantia.lateness());
     const lines = await trace(page);
     const calls = before ? await page.evaluate(() => window.benchCanvasCalls) : [];
-    return { s, pss, late, lines, calls };
+    const layer = before ? await page.evaluate(() => [window.ruvantia.offset(), window.benchReaderChanges]) : null;
+    return { s, pss, late, lines, calls, layer };
+}
+
+// How long after its trace line each new text of the host's line and of the question was in the
+// screen reader's layer (ms, on the page's clock), and how many never came there.
+function layerDelays(lines, late, [offset, changes]) {
+    const words = (t) => t.replace(/\s+/g, ' ').trim();
+    const delays = [];
+    const last = new Map();
+    let missed = 0;
+    lines.forEach((l, i) => {
+        const m = /^(\d+) (Form1\.Label[24])\.Caption (".*")$/.exec(l);
+        const text = m && words(JSON.parse(m[3]));
+        if (!text || last.get(m[2]) === text)
+            return;
+        last.set(m[2], text);
+        const made = offset + Number(m[1]) + late[i];
+        const seen = changes.find(([at, now]) => at >= made - 1 && words(now).includes(text));
+        if (seen)
+            delays.push(Math.max(0, seen[0] - made));
+        else
+            missed++;
+    });
+    return { delays, missed };
 }
 
 const start = '10:20:00';
 let draws;
+let layer;
 {
     say('the show played once, its canvas calls taken down for the floor (about 75 s)');
     const browser = await launch();
-    const { s, late, lines, calls } = await playShow(browser, start, true);
+    const { s, late, lines, calls, layer: watched } = await playShow(browser, start, true);
+    layer = layerDelays(lines, late, watched);
     // The calls' moments on the show's clock: the board's first drawing comes with "Form1 show".
     const shown = lines.findIndex((l) => / Form1 show$/.test(l));
     const origin = calls[0][0] - (lineTime(lines[shown]) + late[shown]);
@@ -247,6 +277,11 @@ row('navigation start to the board\'s first frame, cold cache', 'firstFrame', 'm
     '<= 1.5x floor and <= 1 s', Math.min(1.5 * m('floorFrame'), 1000));
 row('CPU of all Chromium while the invitation blinks (10 s)', 'cpu', '%', 'floorCpu', '<= 1.5x floor',
     1.5 * m('floorCpu'));
+row('CPU while the invitation blinks, beside the same without the reader layer', 'cpu', '%', 'bareCpu',
+    '<= 1.2x without', 1.2 * m('bareCpu'));
+row(`trace line to the reader layer, max of ${layer.delays.length} new host/question texts`
+    + (layer.missed ? ` (${layer.missed} never came)` : ''), layer.missed ? Infinity : Math.max(...layer.delays), 'ms',
+    null, '<= 1 frame', 1000 / 60);
 row('renderer PSS, first question on the board', 'pss', 'MB', 'floorPss', '<= floor + 30 MB', m('floorPss') + 30);
 row('lateness of traced changes in a show, p99', 'p99', 'ms', 'floorP99', '<= floor + 2 ms', m('floorP99') + 2);
 // A frame late is what a player sees, unless the floor's timeouts are late by as much here.
@@ -272,5 +307,6 @@ for (const r of rows)
     console.log(line(r));
 console.log('floor: bench/web_floor.html in the same Chromium: the same program compiled while it streams, the '
     + 'invitation\'s faces and logo drawn (its first frame), the caption blinked by setTimeout, timeouts at '
-    + 'the show\'s moments making the show\'s canvas calls at theirs');
+    + 'the show\'s moments making the show\'s canvas calls at theirs; without the reader layer: the page\'s '
+    + '?senzalettore');
 console.log(`${rows.length - misses - noisy} within budget, ${misses} over budget, ${noisy} noisy`);

@@ -269,6 +269,8 @@ void Backend::sync_windows()
     // texts said aloud are said front window last.
     for (Form* f : order_)
         describe(*f);
+    if (!reading_)
+        return;
     for (Form* f : stacking)
         for (const std::string& text : announcer_.news(*f))
             page_announce(text.c_str());
@@ -279,6 +281,8 @@ void Backend::sync_windows()
 // index, on, x, y, w, h], …]}.
 void Backend::describe(Form& form)
 {
+    if (!reading_)
+        return;
     Panel& panel = panels_.at(&form);
     bool takes = driver_.takes_input(form);
     Viewport view = fit(form.design(), panel.client.w, panel.client.h);

@@ -60,6 +60,8 @@ public:
     // For the tests and the bench, only when asked for: the trace, one line per change, and each
     // line's lateness (ms after it was due). A normal page keeps neither.
     void keep_trace();
+    // For the bench: the show without its screen reader's layer, to weigh what the layer costs.
+    void without_reader() { reading_ = false; }
     const std::vector<std::string>& trace() const { return lines_; }
     const std::vector<double>& lateness() const { return lateness_; }
     bool ended() const { return runtime_.finished(); }
@@ -106,6 +108,7 @@ private:
     std::vector<std::string> lines_;
     std::vector<double> lateness_;
     bool end_told_ = false;
+    bool reading_ = true; // the page is told what a screen reader finds
 };
 
 } // namespace tk::web

@@ -11,6 +11,10 @@
 
 (() => {
   const BAR = 24; // CSS pixels of a title bar
+  // The smallest target a finger can hit (CSS pixels): on a touch screen, controls that come out
+  // smaller are also buttons of a strip in the screen's empty part.
+  const FINGER = 24;
+  const touch = matchMedia('(pointer: coarse)');
   // The faces of the desktop's fonts, as the show names them (toolkit/font_table.cpp). The first
   // two are all the board draws before the logo is clicked: the invitation and the logo's tip.
   const FACES = {
@@ -23,12 +27,14 @@
   const params = new URLSearchParams(location.search);
   // The tests' and the bench's hooks (the trace, its lateness, the inputs), only when asked for:
   // ?start=HH:MM:SS (simulate's time of day and seed) or ?prova.
+  // With them, ?senzalettore plays without the screen reader's layer, for the bench to weigh it.
   const HOOKS = params.has('start') || params.has('prova');
   const studio = document.getElementById('studio');
   const fine = document.getElementById('fine');
   const problemi = document.getElementById('problemi');
   const annunci = document.getElementById('annunci');
-  const panels = new Map(); // form name -> {section, title, canvas, ctx, reader, items, list, dialog, back}
+  // form name -> {section, title, canvas, ctx, reader, strip, heading, items, list, dialog, back, described}
+  const panels = new Map();
   const pictures = new Map(); // file name -> loaded image
   let core = null;
   let maxPack = 0; // one byte past what a pack may hold: the reader says so
@@ -102,12 +108,20 @@
       const reader = document.createElement('div');
       reader.className = 'reader';
       const list = document.createElement('ul');
+      const strip = document.createElement('div');
+      strip.className = 'strip';
+      // On a phone a dialog's strip says whose buttons they are: its whole title, which the bar cuts.
+      const heading = dialog ? document.createElement('h2') : null;
+      if (heading) {
+        heading.className = 'heading';
+        heading.textContent = caption;
+      }
       section.append(reader, bar, canvas);
       studio.append(section);
       listen(canvas, form);
       const back = document.activeElement;
       panels.set(form, {section, title, canvas, ctx: canvas.getContext('2d', {alpha: false}),
-        reader, items: new Map(), list, dialog, back});
+        reader, strip, heading, items: new Map(), list, dialog, back, described: null});
       // A dialog takes the focus, and hands it to its first button as soon as it has one.
       if (dialog) section.focus({preventScroll: true});
     },
@@ -126,24 +140,35 @@
       if (p && p.title.textContent !== text) {
         p.title.textContent = text;
         p.section.setAttribute('aria-label', text);
+        if (p.heading) p.heading.textContent = text;
       }
     },
     // What a screen reader finds in a window, as the show describes it when it changes: texts, a
     // list, and buttons laid over their controls, which the pointer goes through.
-    reader(form, {inert, items}) {
+    reader(form, described) {
       const p = panels.get(form);
+      const {inert, items} = (p.described = described);
       const focused = document.activeElement;
       const flat = [];
       const listed = [];
+      const stripped = [];
       const kept = new Map();
       for (const [kind, control, name, index, on, x, y, w, h] of items) {
         const key = `${kind} ${control}(${index})`;
         const el = p.items.get(key) ?? readerItem(kind, form, control, index);
         kept.set(key, el);
         if (kind === 'button') {
-          if (el.getAttribute('aria-label') !== name) el.setAttribute('aria-label', name);
+          if (el.getAttribute('aria-label') !== name) {
+            el.setAttribute('aria-label', name);
+            el.firstChild.textContent = name;
+          }
           el.setAttribute('aria-disabled', String(!on));
-          Object.assign(el.style, {left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px`});
+          for (const [at, v] of [['--x', x], ['--y', y], ['--w', w], ['--h', h]]) el.style.setProperty(at, `${v}px`);
+          if (touch.matches && Math.min(w, h) < FINGER) {
+            if (!stripped.length) flat.push(p.strip);
+            stripped.push(el);
+            continue;
+          }
         } else {
           if (el.textContent !== name) el.textContent = name;
           if (kind === 'item') el.toggleAttribute('aria-current', on);
@@ -152,7 +177,9 @@
       }
       p.items = kept;
       if (listed.length) flat.push(p.list);
+      if (stripped.length && p.heading) stripped.unshift(p.heading);
       arrange(p.list, listed);
+      arrange(p.strip, stripped);
       arrange(p.reader, flat);
       p.reader.inert = inert;
       if (focused && focused !== document.activeElement) {
@@ -180,6 +207,7 @@
       p.canvas.style.height = h + 'px';
       if (p.canvas.width !== pw) p.canvas.width = pw;
       if (p.canvas.height !== ph) p.canvas.height = ph;
+      if (!p.dialog) placeStrip(x, y - BAR, w, h + BAR);
     },
     begin(form) {
       ctx = panels.get(form).ctx;
@@ -273,11 +301,30 @@
     if (kind === 'text') return document.createElement('p');
     const button = document.createElement('button');
     button.type = 'button';
+    // Its name, seen only when it is a button of the strip.
+    button.append(document.createElement('span'));
     button.addEventListener('click', () => {
       core.ccall('ruvantia_choose', null, ['string', 'string', 'number'], [form, control, index]);
       wake();
     });
     return button;
+  }
+
+  // On a touch screen where the board's controls come out too small for a finger, a window's
+  // small ones are its reader's buttons gathered in a strip of large buttons, in the largest part
+  // of the screen the board leaves empty. The board is drawn and taps on it play as ever; a
+  // dialog's strip covers the board's.
+  touch.addEventListener('change', () => {
+    for (const [form, p] of panels) if (p.described) page.reader(form, p.described);
+  });
+  // The strip's place: the largest of the four parts of the page around the board (X, Y, W, H,
+  // its title bar included), below it when two are as large.
+  function placeStrip(x, y, w, h) {
+    const [pw, ph] = [innerWidth, innerHeight];
+    const free = [[0, y + h, pw, ph - y - h], [x + w, 0, pw - x - w, ph], [0, 0, pw, y], [0, 0, x, ph]]
+      .reduce((best, a) => (a[2] * a[3] > best[2] * best[3] ? a : best));
+    ['--strip-x', '--strip-y', '--strip-w', '--strip-h']
+      .forEach((name, i) => studio.style.setProperty(name, `${Math.max(0, Math.floor(free[i]))}px`));
   }
 
   // PARENT's children become KIDS, in order, touching the page only when they differ.
@@ -384,6 +431,7 @@
       crypto.getRandomValues(new Uint32Array(2)).forEach((v, i) => { seed[i] = v; });
     }
     core._ruvantia_start(start, seed[0], seed[1], innerWidth, innerHeight, devicePixelRatio || 1, BAR, HOOKS);
+    if (HOOKS && params.has('senzalettore')) core._ruvantia_without_reader(); // the bench weighs the layer
     wake();
     setTimeout(() => core._ruvantia_settle(), 0); // the questions, once the board is on screen
   }
@@ -555,6 +603,8 @@
       ended: () => core._ruvantia_ended() === 1,
       recording: () => core.UTF8ToString(core._ruvantia_recording()),
       questions: () => core.UTF8ToString(core._ruvantia_questions()),
+      // Where the show's clock stands against the page's (performance.now()).
+      offset: () => performance.now() - core._ruvantia_now(),
       rect(name) {
         const m = /^(Form\d)\.(\w+)(?:\((\d+)\))?$/.exec(String(name));
         if (!m) return null;
