@@ -6,12 +6,11 @@
 (() => {
   const changes = []; // [performance.now(), the text now there]
   window.benchReaderChanges = changes;
-  const inLayer = (node) => node.parentElement?.closest('.reader, #annunci');
   new MutationObserver((records) => {
     const now = performance.now();
     for (const r of records) {
       const el = r.type === 'characterData' ? r.target.parentElement : r.target;
-      if (!el || !(inLayer(el) || el.matches?.('.reader, #annunci'))) continue;
+      if (!el?.closest?.('.reader, #annunci')) continue;
       if (r.type === 'attributes') changes.push([now, el.getAttribute('aria-label') ?? '']);
       else if (el.id === 'annunci') r.addedNodes.forEach((n) => changes.push([now, n.textContent]));
       else changes.push([now, el.textContent]);
