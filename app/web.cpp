@@ -5,6 +5,7 @@
 // download and as a link that replays it.
 #include "game/bank/bank.h"
 #include "game/bank/page/page_archive.h"
+#include "game/form1.h"
 #include "game/game.h"
 #include "game/replay.h"
 #include "toolkit/recording.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace {
@@ -86,25 +88,34 @@ void start_show(
 
 extern "C" {
 
-// Reads a pack with the same checks as the desktop; its questions play from the next show on.
-// 0, with the messages in ruvantia_problems(), when the pack has problems; 2 when it is a
-// spreadsheet's own file and the page must load its sheet reader first.
+// Reads a pack with the same checks as the desktop, and its messages are the desktop's, line for
+// line, without the program's name; its questions play from the next show on. The number of
+// its questions; 0, with the messages in ruvantia_problems(), when the pack has problems; -1
+// when it is a spreadsheet's own file and the page must load its sheet reader first.
 EMSCRIPTEN_KEEPALIVE int ruvantia_pack(const char* bytes, int length, const char* name)
 {
     const std::string_view file(bytes, static_cast<std::size_t>(length));
     if (bank::spreadsheet_kind(name, file) && !bank::PageArchive::ready())
-        return 2;
+        return -1;
     bank::Reading r = bank::read_pack_file<bank::PageArchive>(name, file);
-    if (r.ok())
-        r.problems = bank::check_fit(r.pack, fonts);
+    bank::add_fit_problems(r, fonts);
     if (!r.ok()) {
-        problems = bank::report(name, r.problems);
+        problems = bank::report(name, r.problems, "");
         return 0;
     }
     problems.clear();
     pack = std::move(r.pack);
     pack_id = replay::pack_id(file);
-    return 1;
+    int questions = 0;
+    for (const bank::Pool& pool : pack->levels)
+        questions += static_cast<int>(pool.size());
+    return questions;
+}
+
+// The game's own questions as their file is written, comments and all: the editor starts from them.
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_built_in()
+{
+    return hand_back(std::string(bank::built_in_text()));
 }
 
 // The questions the next show plays, as a pack file: for the tests, which compare packs.
@@ -251,10 +262,14 @@ EMSCRIPTEN_KEEPALIVE int ruvantia_key(const char* key)
     return show && show->backend.key(key) ? 1 : 0;
 }
 
+// A window's close button. A page has no window to close, and the board's sits where a thumb
+// rests: there it asks first, as "ABBANDONA" does (and does nothing when that would).
 EMSCRIPTEN_KEEPALIVE void ruvantia_close(const char* form)
 {
     read_built_in();
-    if (show)
+    if (show && std::string_view(form) == "Form1")
+        show->backend.choose(form, "Label5", -1);
+    else if (show)
         show->backend.close(form);
 }
 
@@ -325,6 +340,12 @@ EMSCRIPTEN_KEEPALIVE int ruvantia_ended()
     return show && show->backend.ended();
 }
 
+// What the player takes home from the show that has ended ("16.000 €"); "" for nothing.
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_won()
+{
+    return hand_back(show ? show->game.Form1.sum_won() : "");
+}
+
 } // extern "C"
 
 extern "C" {
@@ -345,6 +366,123 @@ EMSCRIPTEN_KEEPALIVE void ruvantia_expose()
 {
     if (show)
         show->backend.expose_all();
+}
+
+} // extern "C"
+
+// ---- The pack editor (editor.html): the same reader, checks and board as the show's ----
+
+namespace {
+
+void append_problems(std::string& out, const std::vector<bank::Problem>& problems)
+{
+    out += "\"problems\":[";
+    for (std::size_t i = 0; i < problems.size(); ++i) {
+        out += (i ? ",[" : "[") + std::to_string(problems[i].line) + ",";
+        tk::web::append_json(out, problems[i].what);
+        out += "]";
+    }
+    out += "]";
+}
+
+// The board that the editor's preview paints: its design-time controls, no show behind them.
+class Still final : public tk::FormOf<BoardControls> {
+public:
+    explicit Still(tk::Runtime& runtime)
+        : FormOf(runtime, kBoardDesign)
+    {
+    }
+};
+
+} // namespace
+
+extern "C" {
+
+// A file opened in the editor, as the reader cuts it, in JSON: {"text": a text file's own text
+// (UTF-8), "rows": [[line, fault, field...]...], "heading": the line of the column names (0:
+// none), "problems": [[line, what]...]}. "" when it is a spreadsheet's own file and the page must
+// load its sheet reader first.
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_open(const char* bytes, int length, const char* name)
+{
+    const std::string_view file(bytes, static_cast<std::size_t>(length));
+    if (bank::spreadsheet_kind(name, file) && !bank::PageArchive::ready())
+        return "";
+    const bank::Reading r = bank::read_pack_file<bank::PageArchive>(name, file, true);
+    std::string out = "{\"text\":";
+    tk::web::append_json(out, r.text);
+    out += ",\"heading\":" + std::to_string(r.heading) + ",\"rows\":[";
+    for (std::size_t i = 0; i < r.rows.size(); ++i) {
+        out += (i ? ",[" : "[") + std::to_string(r.rows[i].line) + ",";
+        tk::web::append_json(out, r.rows[i].fault);
+        for (const std::string& f : r.rows[i].fields) {
+            out += ",";
+            tk::web::append_json(out, f);
+        }
+        out += "]";
+    }
+    out += "],";
+    append_problems(out, r.problems);
+    return hand_back(out + "}");
+}
+
+// The editor's pack, as the .tsv it saves, checked as the desktop's --check checks it, in JSON:
+// {"problems": [[line, what]...], "over": [[line, field, characters]...]}, where a text too long
+// for its box says how many characters it must lose (field 1 the question, 2 to 5 the answers).
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_check(const char* text, int length)
+{
+    static bank::FitMemo memo;
+    bank::Reading r = bank::read_pack(std::string_view(text, static_cast<std::size_t>(length)));
+    std::vector<bank::Problem> fit = bank::check_fit(r.pack, fonts, memo);
+    std::set<int> long_lines;
+    for (const bank::Problem& p : fit)
+        long_lines.insert(p.line);
+    r.problems.insert(r.problems.end(), fit.begin(), fit.end());
+    std::string out = "{";
+    append_problems(out, r.problems);
+    out += ",\"over\":[";
+    bool first = true;
+    for (const bank::Pool& pool : r.pack.levels)
+        for (const bank::Question& q : pool) {
+            if (!long_lines.contains(q.line))
+                continue;
+            const std::string* texts[] = {&q.domanda, &q.giusta, &q.errate[0], &q.errate[1], &q.errate[2]};
+            for (int k = 0; k < 5; ++k)
+                if (std::size_t n = bank::characters_over(*texts[k], k == 0, fonts)) {
+                    out += (first ? "[" : ",[") + std::to_string(q.line) + "," + std::to_string(k + 1) + ","
+                        + std::to_string(n) + "]";
+                    first = false;
+                }
+        }
+    return hand_back(out + "]}");
+}
+
+// The question and its four answers (A the right one) on the board, painted by the show's own
+// walk into the page's canvas "anteprima" at WIDTH CSS pixels: only the board's lower part, whose
+// place is returned as "x,y,w,h".
+EMSCRIPTEN_KEEPALIVE const char* ruvantia_preview(
+    const char* question, const char* a, const char* b, const char* c, const char* d, int width)
+{
+    static tk::ManualClock clock;
+    static tk::Random random;
+    static tk::Runtime runtime(clock, random);
+    static Still board(runtime);
+    board.Load();
+    board.Label2.Caption = question;
+    board.Label2.Visible = board.Shape2.Visible = true;
+    const char* answers[] = {a, b, c, d};
+    for (int i = 0; i < 4; ++i) {
+        board.Label3(i).Caption = std::string(bank::kAnswerBlanks) + answers[i];
+        board.Label3(i).Visible = board.Label3(i).Enabled = board.Label6(i).Visible = board.Shape3(i).Visible = true;
+    }
+    for (int i = 0; i < 2; ++i)
+        board.Line1(i).Visible = true;
+    for (int i = 0; i < 6; ++i)
+        board.Line2(i).Visible = true;
+    const tk::Rect area {0, board.Shape2.Top - 120, kBoardDesign.ClientWidth,
+        board.Shape3(3).Top + board.Shape3(3).Height + 120 - (board.Shape2.Top - 120)};
+    const tk::PixelRect r = tk::web::paint_still(board, "anteprima", width, area, fonts);
+    return hand_back(
+        std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.w) + "," + std::to_string(r.h));
 }
 
 } // extern "C"

@@ -34,7 +34,7 @@ target_link_options(show PRIVATE
 set_target_properties(show PROPERTIES LINK_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/page/ruvantia.js)
 
 # The page, its pictures and the fonts' licences, beside the program.
-set(PAGE_FILES index.html ruvantia.css compile.js)
+set(PAGE_FILES index.html ruvantia.css compile.js manifest.webmanifest editor.html editor.js editor.css)
 set(SITE_FILES)
 foreach(f ${PAGE_FILES})
   add_custom_command(OUTPUT ${SITE}/${f} DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/web/page/${f}
@@ -63,3 +63,19 @@ add_custom_command(OUTPUT ${SITE}/sheets.js ${SITE}/LICENCE-fflate.txt
 list(APPEND SITE_FILES ${SITE}/sheets.js ${SITE}/LICENCE-fflate.txt)
 
 add_custom_target(site ALL DEPENDS ${SITE_FILES})
+
+# The service worker that keeps the whole site for playing offline, named after this build.
+add_custom_target(offline ALL
+  COMMAND ${CMAKE_COMMAND} -DSITE=${SITE} -DTEMPLATE=${CMAKE_SOURCE_DIR}/toolkit/web/page/sw.js
+          -P ${CMAKE_SOURCE_DIR}/cmake/Offline.cmake
+  BYPRODUCTS ${SITE}/sw.js
+  COMMENT "The service worker of this build")
+add_dependencies(offline show site ruvantia_web_fonts)
+
+# The whole game in one page that plays from a file with no server: ruvantia.html.
+add_custom_target(single_file ALL
+  COMMAND ${RUVANTIA_FONT_PYTHON} ${CMAKE_SOURCE_DIR}/tools/single_file.py ${SITE} ${SITE}/ruvantia.html
+  BYPRODUCTS ${SITE}/ruvantia.html
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/single_file.py
+  COMMENT "The game in one file")
+add_dependencies(single_file show site ruvantia_web_fonts)

@@ -296,3 +296,20 @@ void Board::Timer11_Timer()
     }
     ++sa;
 }
+
+// The million's lights have run (Timer16), or the player walked away at question conta
+// (Timer12) and takes the rung below it, or answered question conta2 wrong and keeps the last
+// milestone passed.
+std::string Board::sum_won() const
+{
+    int rung = -1;
+    if (lp > 0 || hg > 0)
+        rung = 14;
+    else if (xc > 0)
+        rung = conta - 2;
+    else if (conta2 >= 11)
+        rung = 9;
+    else if (conta2 >= 6)
+        rung = 4;
+    return rung >= 0 ? std::string(rung_sum(rung)) + " €" : "";
+}

@@ -30,24 +30,72 @@ bool answer_fits(tk::FontMetrics& fonts, const BoardControls& board, const std::
     return l.fits && l.pixels == l.nominal && l.lines.size() == 1;
 }
 
-} // namespace
-
-std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts)
+std::vector<Problem> fit_problems(const Pack& pack, tk::FontMetrics& fonts, FitMemo* memo)
 {
     const BoardControls board;
+    // Each text measured once per memo; a memo grown past any pack's texts starts afresh.
+    auto fits = [&](const std::string& text, bool question) {
+        if (!memo)
+            return question ? question_fits(fonts, board, text) : answer_fits(fonts, board, text);
+        auto& known = question ? memo->questions : memo->answers;
+        if (known.size() > 4 * kMaxPackLines)
+            known.clear();
+        auto [it, fresh] = known.try_emplace(text, false);
+        if (fresh)
+            it->second = question ? question_fits(fonts, board, text) : answer_fits(fonts, board, text);
+        return it->second;
+    };
     std::vector<Problem> problems;
     for (const Pool& pool : pack.levels) {
         for (const Question& q : pool) {
-            if (!question_fits(fonts, board, q.domanda))
+            if (!fits(q.domanda, true))
                 problems.push_back({q.line, "la domanda è troppo lunga per il suo riquadro: accorciala"});
             for (const std::string* a : {&q.giusta, &q.errate[0], &q.errate[1], &q.errate[2]})
-                if (!answer_fits(fonts, board, *a))
+                if (!fits(*a, false))
                     problems.push_back({q.line,
                         "la risposta \"" + *a
                             + "\" è troppo lunga per stare su una riga del suo riquadro: accorciala"});
         }
     }
     return problems;
+}
+
+} // namespace
+
+std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts)
+{
+    return fit_problems(pack, fonts, nullptr);
+}
+
+std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts, FitMemo& memo)
+{
+    return fit_problems(pack, fonts, &memo);
+}
+
+std::size_t characters_over(const std::string& text, bool question, tk::FontMetrics& fonts)
+{
+    const BoardControls board;
+    auto fits = [&](const std::string& t) {
+        return question ? question_fits(fonts, board, t) : answer_fits(fonts, board, t);
+    };
+    if (fits(text))
+        return 0;
+    std::vector<std::size_t> ends; // where the text's first 1, 2, ... characters end
+    for (std::size_t i = 1; i <= text.size(); ++i)
+        if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            ends.push_back(i);
+    std::size_t kept = 0, over = ends.size(); // the first `kept` characters fit, `over` do not
+    while (over - kept > 1) {
+        const std::size_t mid = (kept + over) / 2;
+        (fits(text.substr(0, ends[mid - 1])) ? kept : over) = mid;
+    }
+    return ends.size() - kept;
+}
+
+void add_fit_problems(Reading& r, tk::FontMetrics& fonts)
+{
+    for (Problem& p : check_fit(r.pack, fonts))
+        r.problems.push_back(std::move(p));
 }
 
 } // namespace bank

@@ -226,12 +226,7 @@ BoardControls::BoardControls()
 }
 
 Board::Board(Game& g)
-    : FormOf(g.runtime,
-        tk::FormDesign {.name = "Form1",
-            .title = "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla "
-                     "squadra di RUVANTIA",
-            .ClientWidth = 12345,
-            .ClientHeight = 10965})
+    : FormOf(g.runtime, kBoardDesign)
     , game(g)
 {
 }
@@ -285,6 +280,12 @@ void Board::Form_Load()
     for (int level = 1; level <= 15; ++level)
         for (int slot = 1; slot <= 5; ++slot)
             frasi(level, slot) = kFrasi[static_cast<std::size_t>(level - 1)][static_cast<std::size_t>(slot - 1)];
+}
+
+std::string_view Board::rung_sum(int rung)
+{
+    const std::string_view caption = kRungCaptions.at(static_cast<std::size_t>(rung));
+    return caption.substr(caption.find("€ ") + std::string_view("€ ").size());
 }
 
 tk::Color Board::rung_text(int rung)

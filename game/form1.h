@@ -49,6 +49,11 @@ inline constexpr tk::FormDesign dialog_design(std::string_view name, std::string
         .top_over_owner = kDialogTop};
 }
 
+inline constexpr tk::FormDesign kBoardDesign {.name = "Form1",
+    .title = "RUVANTIA  -  la scalata verso il milione, ideata e realizzata dalla squadra di RUVANTIA",
+    .ClientWidth = 12345,
+    .ClientHeight = 10965};
+
 // The board as it stands before Form_Load: everything but the logo and the host line hidden.
 // Board::visit_controls gives their order on screen.
 struct BoardControls {
@@ -80,6 +85,9 @@ public:
 
     void click(std::string_view control, int index) override;
     void close_requested() override;
+
+    // What the player takes home from a show that has ended, as "16.000 €"; "" for nothing.
+    std::string sum_won() const;
 
     // Window variables: public, the other windows read and assign them by name.
     using Integer = tk::Integer;
@@ -187,6 +195,8 @@ public:
     void highlight(int rung);
     void release(int rung);
     static tk::Color rung_text(int rung);
+    // A rung's sum as its caption writes it ("16.000" for rung 9).
+    static std::string_view rung_sum(int rung);
 
 protected:
     void Form_Load() override;

@@ -89,6 +89,20 @@ bank::Pack as_windows_1252(bank::Pack pack)
     return pack;
 }
 
+// The editor's "how much must go": exactly the characters whose loss makes a text fit its box.
+TEST(BankTest, ATextTooLongForItsBoxSaysHowManyCharactersMustGo)
+{
+    const std::string answer = "Dieci, quante sono le dita delle mani e dei piedi";
+    const std::string question = "Quale " + std::string(400, 'x') + "?";
+    for (const auto& [text, is_question] : {std::pair {answer, false}, std::pair {question, true}}) {
+        const std::size_t n = bank::characters_over(text, is_question, fonts());
+        ASSERT_GT(n, 0u) << text;
+        EXPECT_EQ(bank::characters_over(text.substr(0, text.size() - n), is_question, fonts()), 0u) << text;
+        EXPECT_EQ(bank::characters_over(text.substr(0, text.size() - n + 1), is_question, fonts()), 1u) << text;
+    }
+    EXPECT_EQ(bank::characters_over("Parigi", false, fonts()), 0u);
+}
+
 TEST(BankTest, SpreadsheetCopiesAndWindowsLineEndsPlayTheSameShowAsTheBuiltInPack)
 {
     const fs::path packs = fs::path(RUVANTIA_SOURCE_DIR) / "tests/packs";

@@ -35,29 +35,34 @@ const std::vector<std::string> kToGoodbye = {"until Form1.Timer11.Enabled=true",
 struct Script {
     const char* name;
     std::vector<std::string> steps;
+    const char* won; // what the page's end says was taken home
 };
 
 const std::vector<Script> kScripts = {
     {"ending_wrong_answer",
         answering_right(5) + std::vector<std::string> {"answer wrong", "wait 600", "click Form6.Label2(0)"}
-            + kToGoodbye},
+            + kToGoodbye,
+        "500 €"},
     {"ending_walk_away",
         answering_right(2)
             + std::vector<std::string> {"click Form1.Label5", "wait 400", "click Form2.Label3", "wait 2000",
                 "click Form1.Label5", "wait 400", "click Form2.Label2"}
-            + kToGoodbye},
+            + kToGoodbye,
+        "100 €"},
     {"ending_million",
         answering_right(14)
             + std::vector<std::string> {"wait 2000", "click Form1.Image2", "until Form1.Timer13.Enabled=false",
-                "answer right", "wait 600", "click Form6.Label2(0)", "wait 60000"}},
+                "answer right", "wait 600", "click Form6.Label2(0)", "wait 60000"},
+        "1.000.000 €"},
 };
 
 TEST(EndingsGoldenTest, EachEndingKeepsItsTimingAndTexts)
 {
     for (const Script& script : kScripts) {
         SCOPED_TRACE(script.name);
-        expect_golden(script.name, script.steps, [](Game& g) {
+        expect_golden(script.name, script.steps, [&script](Game& g) {
             EXPECT_FALSE(g.Form1.loaded());
+            EXPECT_EQ(g.Form1.sum_won(), script.won);
             EXPECT_TRUE(g.Form3.loaded() || g.runtime.finished());
         });
     }

@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tk {
@@ -65,16 +66,28 @@ struct Problem {
     std::string what;
 };
 
+// A row of a pack as its file holds it.
+struct Row {
+    int line = 0; // as its file numbers it: a text file's line, a sheet's row
+    std::vector<std::string> fields;
+    std::string fault; // why the row could not be read whole; the fields before it are kept
+};
+
 struct Reading {
     Pack pack;
     std::vector<Problem> problems;
+    // For the page's editor, when asked for: every row as the reader cut it, blank and comment
+    // rows of a text file left out, and the line of the column names (0: none).
+    std::vector<Row> rows;
+    int heading = 0;
+    std::string text; // and a text file's text, in UTF-8
     std::string how_read; // what the reader made of the file, when not plain UTF-8 text
     std::string digest; // the SHA-256 of a pack file's bytes, once it was read
     bool ok() const { return problems.empty(); }
 };
 
-// Reads a pack from its bytes, with every check that needs no fonts.
-Reading read_pack(std::string_view bytes);
+// Reads a pack from its bytes, with every check that needs no fonts (keep_rows: see Reading).
+Reading read_pack(std::string_view bytes, bool keep_rows = false);
 
 // The pack as a tab-separated file, a level at a time, that read_pack reads back as this pack.
 std::string write_pack(const Pack& pack);
@@ -89,11 +102,27 @@ Reading load_pack(const std::string& path);
 // answer one line of its box with its blanks.
 std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts);
 
-// load_pack, then check_fit: every problem of the file a player named.
+// The same, remembering each text's answer for the next check of a pack that has changed little:
+// the page's editor checks the whole pack at every keystroke.
+struct FitMemo {
+    std::unordered_map<std::string, bool> questions, answers; // text -> fits
+};
+std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts, FitMemo& memo);
+
+// How many characters TEXT must lose to fit its box on the board: the question's box, or an
+// answer's; 0 when it fits.
+std::size_t characters_over(const std::string& text, bool question, tk::FontMetrics& fonts);
+
+// check_fit's problems added to a reading's own, for the questions that were read: every
+// problem of a pack, the same on the desktop and in the page.
+void add_fit_problems(Reading& r, tk::FontMetrics& fonts);
+
+// load_pack, then add_fit_problems: every problem of the file a player named.
 Reading load_and_check(const std::string& path, tk::FontMetrics& fonts);
 
-// The problems as the game prints them, one a line, "ruvantia: FILE:LINE: what": the first
-// kProblemsShown, then one line that says how many more.
+// The problems as the game prints them, one a line, "ruvantia: FILE:LINE: what" ("FILE:LINE:
+// what" for an empty program, as the page shows them): the first kProblemsShown, then one line
+// that says how many more.
 std::string report(std::string_view file, const std::vector<Problem>& problems, std::string_view program = "ruvantia");
 
 // The pack the program carries, as written (comments and all), and as read.

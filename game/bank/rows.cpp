@@ -80,9 +80,11 @@ std::string hex(unsigned value, int digits)
     return buf;
 }
 
-Reading read_rows(std::vector<Row> rows, char separator)
+Reading read_rows(std::vector<Row> rows, char separator, bool keep_rows)
 {
     Reading r;
+    if (keep_rows)
+        r.rows = rows;
     auto problem = [&r](int line, std::string what) { r.problems.push_back({line, std::move(what)}); };
     bool first_row = true;
     std::map<std::string, int, std::less<>> asked; // each question and its line
@@ -108,8 +110,10 @@ Reading read_rows(std::vector<Row> rows, char separator)
             first_row = false;
             continue;
         }
-        if (std::exchange(first_row, false) && heading(f))
+        if (std::exchange(first_row, false) && heading(f)) {
+            r.heading = row.line;
             continue;
+        }
 
         const int number = row.line;
         const std::size_t before = r.problems.size();
@@ -179,7 +183,7 @@ std::string report(std::string_view file, const std::vector<Problem>& problems, 
     std::stable_sort(
         sorted.begin(), sorted.end(), [&key](const Problem& a, const Problem& b) { return key(a) < key(b); });
     std::string out;
-    const std::string prefix = std::string(program) + ": " + std::string(file);
+    const std::string prefix = (program.empty() ? "" : std::string(program) + ": ") + std::string(file);
     for (std::size_t i = 0; i < sorted.size() && i < kProblemsShown; ++i) {
         out.append(prefix);
         if (sorted[i].line > 0)

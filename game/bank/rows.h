@@ -10,15 +10,10 @@ namespace bank {
 inline constexpr std::string_view kTooLarge = "il file è troppo grande per un pacchetto di domande (più di 4 MB): un "
                                               "pacchetto è un file con una domanda per riga";
 
-struct Row {
-    int line = 0; // as its file numbers it: a text file's line, a sheet's row
-    std::vector<std::string> fields;
-    std::string fault; // why the row could not be read whole; the fields before it are kept
-};
-
 // Checks every row and keeps the questions of those without problems. SEPARATOR is the text
-// file's, named where a row has too few or too many fields.
-Reading read_rows(std::vector<Row> rows, char separator);
+// file's, named where a row has too few or too many fields. With keep_rows, the reading keeps a
+// copy of the rows as they came.
+Reading read_rows(std::vector<Row> rows, char separator, bool keep_rows = false);
 
 // VALUE in hexadecimal capitals, at least DIGITS of them: "E8", "0007".
 std::string hex(unsigned value, int digits);

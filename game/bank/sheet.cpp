@@ -128,7 +128,7 @@ std::string column_name(int column)
     return name;
 }
 
-Reading read_sheet(std::vector<Cell> cells)
+Reading read_sheet(std::vector<Cell> cells, bool keep_rows)
 {
     Reading r;
     for (Cell& c : cells)
@@ -164,7 +164,7 @@ Reading read_sheet(std::vector<Cell> cells)
                   "sbagliate)";
         }
     }
-    return read_rows(std::move(rows), '\t');
+    return read_rows(std::move(rows), '\t', keep_rows);
 }
 
 } // namespace bank

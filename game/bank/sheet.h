@@ -66,6 +66,6 @@ std::string column_name(int column);
 // Reads a pack from the cells of a sheet, given in any order; an empty text is no cell. Column A
 // holds the level, B the question, C the right answer and D to F the wrong ones, and a problem's
 // line is the sheet's row.
-Reading read_sheet(std::vector<Cell> cells);
+Reading read_sheet(std::vector<Cell> cells, bool keep_rows = false);
 
 } // namespace bank

@@ -260,7 +260,7 @@ bool blank(std::string_view s)
 
 } // namespace
 
-Reading read_pack(std::string_view bytes)
+Reading read_pack(std::string_view bytes, bool keep_rows)
 {
     Reading r;
     auto refuse = [&r](Problem p) {
@@ -299,7 +299,9 @@ Reading read_pack(std::string_view bytes)
         rows.push_back(split(line, sep));
         rows.back().line = number;
     }
-    r = read_rows(std::move(rows), sep);
+    r = read_rows(std::move(rows), sep, keep_rows);
+    if (keep_rows)
+        r.text = text;
     r.how_read = std::move(decoded.how_read);
     return r;
 }

@@ -220,7 +220,7 @@ struct XlsxSheet : XmlHandler {
     }
 };
 
-Reading read_xlsx(Archive& zip, std::string& fault)
+Reading read_xlsx(Archive& zip, std::string& fault, bool keep_rows)
 {
     Relationships package;
     std::string workbook = "xl/workbook.xml";
@@ -256,7 +256,7 @@ Reading read_xlsx(Archive& zip, std::string& fault)
     XlsxSheet cells(shared.items);
     if (!zip.walk(sheet, cells))
         return failed(zip, fault);
-    Reading r = read_sheet(std::move(cells.found.cells));
+    Reading r = read_sheet(std::move(cells.found.cells), keep_rows);
     r.how_read = "letto dal foglio \"" + book.sheet_name + "\"";
     return r;
 }
@@ -380,7 +380,7 @@ struct OdsSheet : XmlHandler {
     }
 };
 
-Reading read_ods(Archive& zip, std::string& fault)
+Reading read_ods(Archive& zip, std::string& fault, bool keep_rows)
 {
     OdsSheet cells;
     if (!zip.walk("content.xml", cells))
@@ -389,7 +389,7 @@ Reading read_ods(Archive& zip, std::string& fault)
         fault = "il file non ha nessun foglio: scrivi le domande nel primo foglio";
         return {};
     }
-    Reading r = read_sheet(std::move(cells.found.cells));
+    Reading r = read_sheet(std::move(cells.found.cells), keep_rows);
     r.how_read = "letto dal foglio \"" + cells.sheet_name + "\"";
     return r;
 }
@@ -425,7 +425,7 @@ std::optional<SpreadsheetKind> spreadsheet_kind(std::string_view name, std::stri
     return std::nullopt;
 }
 
-Reading read_workbook(Archive& zip, SpreadsheetKind kind)
+Reading read_workbook(Archive& zip, SpreadsheetKind kind, bool keep_rows)
 {
     Reading r;
     std::string fault = zip.fault();
@@ -437,7 +437,7 @@ Reading read_workbook(Archive& zip, SpreadsheetKind kind)
     } else if (fault.empty()) {
         if (kind == SpreadsheetKind::either)
             kind = zip.has("content.xml") ? SpreadsheetKind::ods : SpreadsheetKind::xlsx;
-        r = kind == SpreadsheetKind::ods ? read_ods(zip, fault) : read_xlsx(zip, fault);
+        r = kind == SpreadsheetKind::ods ? read_ods(zip, fault, keep_rows) : read_xlsx(zip, fault, keep_rows);
     }
     if (!fault.empty())
         r.problems.assign(1, {0, fault});

@@ -61,20 +61,21 @@ enum class SpreadsheetKind {
 // bytes; nullopt for a text file.
 std::optional<SpreadsheetKind> spreadsheet_kind(std::string_view name, std::string_view bytes);
 
-// The first sheet of the workbook in ZIP, read as a pack.
-Reading read_workbook(Archive& zip, SpreadsheetKind kind);
+// The first sheet of the workbook in ZIP, read as a pack (keep_rows: see Reading).
+Reading read_workbook(Archive& zip, SpreadsheetKind kind, bool keep_rows = false);
 
 // A pack file's bytes, whatever its kind: a spreadsheet's own file through the archive A makes of
 // them, any other as text.
-template <std::derived_from<Archive> A> Reading read_pack_file(std::string_view name, std::string_view bytes)
+template <std::derived_from<Archive> A>
+Reading read_pack_file(std::string_view name, std::string_view bytes, bool keep_rows = false)
 {
     const std::optional<SpreadsheetKind> kind = spreadsheet_kind(name, bytes);
     if (!kind)
-        return read_pack(bytes);
+        return read_pack(bytes, keep_rows);
     if (bytes.size() > kMaxPackBytes)
         return {.problems = {{0, std::string(kTooLarge)}}};
     A zip(bytes);
-    return read_workbook(zip, *kind);
+    return read_workbook(zip, *kind, keep_rows);
 }
 
 // The archives' own refusals, the same on the desktop and in the page.

@@ -1,5 +1,5 @@
-// Lighthouse's audits of the page as a visitor opens it (no test hooks): accessibility and what a
-// search engine needs, each at 100. Lighthouse drives the same Chromium as the other tests.
+// Lighthouse's audits of the page as a visitor opens it (no test hooks): accessibility, best
+// practices and what a search engine needs, each at 100. Lighthouse drives the same Chromium as the other tests.
 import assert from 'node:assert/strict';
 import test from 'node:test';
 import { chromiumBin, needs, site } from './harness.mjs';
@@ -7,7 +7,7 @@ import { serve } from './serve.mjs';
 
 await needs();
 
-test('Lighthouse gives accessibility and SEO 100', { timeout: 300000 }, async (t) => {
+test('Lighthouse gives accessibility, best practices and SEO 100', { timeout: 300000 }, async (t) => {
     const { default: lighthouse } = await import('lighthouse');
     const { launch } = await import('chrome-launcher');
     const server = await serve(site);
@@ -19,7 +19,7 @@ test('Lighthouse gives accessibility and SEO 100', { timeout: 300000 }, async (t
     });
     t.after(() => chrome.kill());
     const { lhr } = await lighthouse(server.url, {
-        port: chrome.port, onlyCategories: ['accessibility', 'seo'], logLevel: 'error', output: 'json',
+        port: chrome.port, onlyCategories: ['accessibility', 'best-practices', 'seo'], logLevel: 'error', output: 'json',
     });
     for (const category of Object.values(lhr.categories)) {
         const failed = category.auditRefs.map((r) => lhr.audits[r.id])

@@ -53,14 +53,21 @@ export async function needs({ page = true, simulate = false } = {}) {
 
 // Chromium as this closed machine needs it: no sandbox for root, nothing that phones home, and
 // a fresh empty profile (playwright makes one for every launch).
+const chromiumOptions = {
+    executablePath: chromiumBin,
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+};
 export async function launch() {
     const { chromium } = await import('playwright-core');
-    return chromium.launch({
-        executablePath: chromiumBin,
-        headless: true,
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
+    return chromium.launch(chromiumOptions);
+}
+
+// A browser with a profile in DIR, as a visitor's is (one that is not private may install the page).
+export async function launchProfile(dir, options = {}) {
+    const { chromium } = await import('playwright-core');
+    return chromium.launchPersistentContext(dir, { ...chromiumOptions, ...options });
 }
 
 // Opens the page at QUERY ("?start=10:00:00") in a context of its own (OPTIONS: viewport,
@@ -310,3 +317,22 @@ export function differences(a, b, tolerance) {
 }
 
 export const tempDir = (name) => fs.mkdtempSync(path.join(os.tmpdir(), `ruvantia-${name}-`));
+
+// What axe-core finds wrong with the page as it stands (the page's context must bypass its CSP to
+// take the script).
+export async function audit(page, where) {
+    if (!(await page.evaluate(() => 'axe' in window)))
+        await page.addScriptTag({ path: path.join(repo, 'tests/web/node_modules/axe-core/axe.min.js') });
+    const found = await page.evaluate(async () => (await window.axe.run()).violations
+        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+    assert.deepEqual(found, [], `axe at ${where}`);
+}
+
+// A file dropped on the page, as a player drags it there from the desktop.
+export function dropFile(page, name, bytes) {
+    return page.evaluate(({ name, data }) => {
+        const transfer = new DataTransfer();
+        transfer.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name));
+        document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+    }, { name, data: Buffer.from(bytes).toString('base64') });
+}

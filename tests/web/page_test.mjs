@@ -7,7 +7,7 @@ import path from 'node:path';
 import test from 'node:test';
 import zlib from 'node:zlib';
 import {
-    click, inputs, launch, lineTime, needs, open, sameTrace, simulate, repo, simulateBin, site, steps, tempDir, trace, waitLine,
+    click, dropFile, inputs, launch, lineTime, needs, open, sameTrace, simulate, repo, simulateBin, site, steps, tempDir, trace, waitLine,
 } from './harness.mjs';
 
 await needs({ simulate: true });
@@ -164,7 +164,8 @@ test('dropped packs read as on the desktop', { timeout: 120000 }, async () => {
     const packs = path.join(repo, 'tests/packs');
     const dir = tempDir('dropped');
     const good = fs.readFileSync(path.join(repo, 'game/bank/domande.tsv'), 'latin1');
-    const withLine = (n, line) => Buffer.from(good.split('\n').map((l, i) => (i === n - 1 ? line : l)).join('\n'), 'latin1');
+    const withLines = (lines) => Buffer.from(good.split('\n').map((l, i) => lines[i + 1] ?? l).join('\n'), 'latin1');
+    const withLine = (n, line) => withLines({ [n]: line });
     const files = Object.fromEntries(fs.readdirSync(packs).filter((f) => !f.endsWith('.sh'))
         .map((f) => [f, fs.readFileSync(path.join(packs, f))]));
     Object.assign(files, {
@@ -172,6 +173,11 @@ test('dropped packs read as on the desktop', { timeout: 120000 }, async () => {
         'indefinito.tsv': withLine(3, '1\tQuanto fa \x81?\tUno\tDue\tTre\tQuattro'),
         'nul.tsv': withLine(4, '3\tQuanto fa\x00 tre?\t3\tZero\tMille\tCento'),
         'lettere.tsv': withLine(1, '1\u00c2\u00b0\tQuanto fa?\tUno\tDue\tTre\tQuattro'),
+        // Five mistakes, one of them an answer too long for its box: the page once left that one out.
+        'cinque-errori.tsv': withLines({ 7: '16\tQuanto fa uno?\tUno\tDue\tTre\tQuattro',
+            8: '1\tQuanto fa due?\t\tDue\tTre\tQuattro', 9: '1\tQuanto fa tre?\tUno\tDue',
+            10: `1\tQuanto fa quattro?\tUno${' lunghissimo'.repeat(8)}\tDue\tTre\tQuattro`,
+            11: '1\tQuanto fa cinque?\tUno\tUno\tTre\tQuattro' }),
     });
     // What the desktop says of each, and the questions it plays from the good ones.
     const ruvantia = path.join(path.dirname(simulateBin), 'ruvantia');
@@ -182,33 +188,35 @@ test('dropped packs read as on the desktop', { timeout: 120000 }, async () => {
         desktop[name] = r.status === 0
             ? { questions: simulate(['--pack', path.join(dir, name), '--bank']).split('\n').filter((l) => l)
                 .map((l) => { const [level, , ...texts] = l.split('\t'); return [level, texts[0], ...texts.slice(1).map((a) => a.slice(6))].join('\t'); }) }
-            : { says: r.stderr.trim() };
+            : { says: r.stderr.trim().replace(/^ruvantia: /gm, '') }; // the page's messages name no program
     }
     fs.rmSync(dir, { recursive: true });
     assert.ok(Object.values(desktop).filter((d) => d.says).length >= 6, 'the bad packs');
+    assert.equal(desktop['cinque-errori.tsv'].says.split('\n').length, 5, desktop['cinque-errori.tsv'].says);
 
     const s = await open(browser, '?prova');
     try {
         await s.page.waitForFunction(() => performance.getEntriesByName('ruvantia-first-frame').length === 1,
             null, { timeout: 20000 });
         for (const [name, bytes] of Object.entries(files)) {
-            const page = await s.page.evaluate(async ({ name, data }) => {
-                const read = performance.getEntriesByName('ruvantia-pack-read').length;
-                const transfer = new DataTransfer();
-                transfer.items.add(new File([Uint8Array.from(atob(data), (c) => c.charCodeAt(0))], name));
-                document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+            const read = await s.page.evaluate(() => performance.getEntriesByName('ruvantia-pack-read').length);
+            await dropFile(s.page, name, bytes);
+            const page = await s.page.evaluate(async (read) => {
                 while (performance.getEntriesByName('ruvantia-pack-read').length === read)
                     await new Promise((resolve) => setTimeout(resolve, 20));
                 const problemi = document.querySelector('pre#problemi');
+                const caricato = document.querySelector('#caricato');
                 return { says: problemi.hidden ? '' : problemi.textContent.split('\n\n(clicca')[0].trim(),
+                    loaded: caricato.hidden ? '' : caricato.textContent,
                     questions: window.ruvantia.questions().split('\n').filter((l) => l) };
-            }, { name, data: bytes.toString('base64') });
+            }, read);
             if (desktop[name].says) {
                 assert.equal(page.says, desktop[name].says, name);
                 await s.page.locator('pre#problemi').click();
             } else {
                 assert.equal(page.says, '', name);
                 assert.deepEqual(page.questions, desktop[name].questions, name);
+                assert.equal(page.loaded, `Pacchetto caricato: ${page.questions.length} domande (${name})`);
             }
         }
         assert.deepEqual(s.problems, []);

@@ -10,7 +10,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import test from 'node:test';
 import {
-    inputs, launch, letter, lineTime, needs, open, repo, sameTrace, simulatedTrace, sleep, tap, trace, waitEnded,
+    audit, inputs, launch, letter, lineTime, needs, open, sameTrace, simulatedTrace, sleep, tap, trace, waitEnded,
     waitLine,
 } from './harness.mjs';
 
@@ -18,16 +18,6 @@ await needs({ simulate: true });
 
 const START = '11:20:00';
 const FINGER = 24; // CSS pixels
-const AXE = path.join(repo, 'tests/web/node_modules/axe-core/axe.min.js');
-
-// What axe-core finds wrong with the page as it stands.
-async function audit(page, where) {
-    if (!(await page.evaluate(() => 'axe' in window)))
-        await page.addScriptTag({ path: AXE });
-    const found = await page.evaluate(async () => (await window.axe.run()).violations
-        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
-    assert.deepEqual(found, [], `axe at ${where}`);
-}
 
 const spoken = (page) => page.locator('#annunci p').allTextContents();
 const within = (page, form) => page.evaluate(

@@ -17,6 +17,7 @@ const types = {
     '.txt': 'text/plain; charset=utf-8',
     '.css': 'text/css; charset=utf-8',
     '.json': 'application/json',
+    '.webmanifest': 'application/manifest+json',
     '.png': 'image/png',
     '.ico': 'image/x-icon',
 };

@@ -34,14 +34,15 @@ async function answer(page, start, at, which) {
 const nextQuestion = (page, from) => waitLine(page, / Form1\.Timer6\.Enabled true$/, from);
 
 // Plays SCRIPT on a page of its own starting at START, waits for the goodbye screen to close, and
-// lays the trace beside simulate's. With keep, also the recording the end offers, downloaded, and
+// lays the trace beside simulate's; the end says what was WON. With keep, also the recording the end offers, downloaded, and
 // the address of the link that replays it.
-async function show(browser, start, script, keep = false) {
+async function show(browser, start, won, script, keep = false) {
     const s = await open(browser, `?start=${start}`);
     try {
         await script(s.page, start);
         await waitEnded(s.page);
         assert.equal(await s.page.locator('#fine a#ancora').textContent(), 'GIOCA ANCORA');
+        assert.equal(await s.page.locator('#fine #vinto').textContent(), won);
         const lines = await trace(s.page);
         const actions = await inputs(s.page);
         assert.deepEqual(s.problems, []);
@@ -63,20 +64,21 @@ test('four shows played with the mouse or the keys trace as simulate does', { co
     const browser = await launch();
     t.after(() => browser.close());
     await Promise.all([
-        t.test('a right answer, then a wrong one', () => show(browser, '10:00:00', async (page, start) => {
+        t.test('a right answer, then a wrong one', () => show(browser, '10:00:00', 'Torni a casa a mani vuote', async (page, start) => {
             let at = await toFirstQuestion(page);
             at = await answer(page, start, at, 'right');
             await answer(page, start, await nextQuestion(page, at), 'wrong');
         })),
-        t.test('a right answer, then walking away', () => show(browser, '15:30:07', async (page, start) => {
+        // A page has no window to close: the board's close button asks first, as "ABBANDONA" does.
+        t.test('a right answer, then walking away by the board\'s close button', () => show(browser, '15:30:07', 'Hai vinto 50 €', async (page, start) => {
             let at = await toFirstQuestion(page);
             at = await nextQuestion(page, await answer(page, start, at, 'right'));
-            await click(page, 'Form1.Label5');
+            await closeButton(page, 'Form1').click();
             await waitLine(page, / Form2\.Label3\.Visible true$/, at);
             await click(page, 'Form2.Label2');
         })),
         t.test('by keys alone: the friend, a final answer taken back and given, a walk-away',
-            () => show(browser, '08:15:45', async (page, start) => {
+            () => show(browser, '08:15:45', 'Hai vinto 50 €', async (page, start) => {
                 const key = (k) => page.keyboard.press(k);
                 const lastTime = async (at) => lineTime((await trace(page))[at]);
                 let at = await waitLine(page, /^\d+ Form1 show$/);
@@ -99,7 +101,7 @@ test('four shows played with the mouse or the keys trace as simulate does', { co
                 await key('s');
             })),
         t.test('all three lifelines, their windows closed from the title bar', async () => {
-            const { lines, actions, file, link } = await show(browser, '21:45:30', async (page, start) => {
+            const { lines, actions, file, link } = await show(browser, '21:45:30', 'Torni a casa a mani vuote', async (page, start) => {
                 let at = await toFirstQuestion(page);
                 await click(page, 'Form1.Image2');
                 at = await waitLine(page, / Form1\.Timer13\.Enabled false$/, at);

@@ -54,7 +54,9 @@ std::string text_of(std::string_view s)
     return std::string(s);
 }
 
-void add_json(std::string& out, std::string_view s)
+} // namespace
+
+void append_json(std::string& out, std::string_view s)
 {
     out += '"';
     for (char c : s) {
@@ -72,14 +74,12 @@ void add_json(std::string& out, std::string_view s)
     out += '"';
 }
 
-} // namespace
-
 Backend::Backend(Runtime& runtime, PageClock& clock, FontTable& fonts)
     : runtime_(runtime)
     , clock_(clock)
-    , fonts_(fonts)
     , driver_(runtime, clock, this)
     , painter_(fonts)
+    , canvas_(fonts)
 {
 }
 
@@ -296,11 +296,11 @@ void Backend::describe(Form& form)
             place, sizeof place, ",%d,%s,%d,%d,%d,%d]", item.index, item.on ? "true" : "false", r.x, r.y, r.w, r.h);
         out += first ? "[" : ",[";
         first = false;
-        add_json(out, kKinds[static_cast<int>(item.kind)]);
+        append_json(out, kKinds[static_cast<int>(item.kind)]);
         out += ',';
-        add_json(out, item.control);
+        append_json(out, item.control);
         out += ',';
-        add_json(out, item.name);
+        append_json(out, item.name);
         out += place;
     }
     out += "]}";
@@ -325,9 +325,9 @@ void Backend::draw(Form& form, const Viewport& view, const Tip* tip, const std::
         return;
     PixelRect out = backing(it->second);
     page_begin(text_of(form.name()).c_str());
-    painter_.paint(form, view, regions, *this);
+    painter_.paint(form, view, regions, canvas_);
     if (tip)
-        painter_.paint_tooltip(*tip, out.w, out.h, scale_ * density_, regions, *this);
+        painter_.paint_tooltip(*tip, out.w, out.h, scale_ * density_, regions, canvas_);
     page_end();
 }
 
@@ -345,17 +345,17 @@ void Backend::show_cursor(Cursor cursor)
     page_cursor(cursor == Cursor::Hand ? 1 : 0);
 }
 
-void Backend::clip(const PixelRect& r)
+void PageCanvas::clip(const PixelRect& r)
 {
     page_clip(r.x, r.y, r.w, r.h);
 }
 
-void Backend::fill(const PixelRect& r, Color color)
+void PageCanvas::fill(const PixelRect& r, Color color)
 {
     page_fill(r.x, r.y, r.w, r.h, static_cast<int>(color));
 }
 
-void Backend::text(const Typeface& font, int pixels, const PlacedLine& line, Color color)
+void PageCanvas::text(const Typeface& font, int pixels, const PlacedLine& line, Color color)
 {
     FontTable& table = fonts_;
     std::optional<FaceMetrics> face = table.face(font, pixels);
@@ -367,14 +367,27 @@ void Backend::text(const Typeface& font, int pixels, const PlacedLine& line, Col
         static_cast<int>(xs.size()), line.x, line.y, static_cast<int>(color));
 }
 
-void Backend::line(double x1, double y1, double x2, double y2, double width, Color color)
+void PageCanvas::line(double x1, double y1, double x2, double y2, double width, Color color)
 {
     page_line(x1, y1, x2, y2, width, static_cast<int>(color));
 }
 
-void Backend::picture(std::string_view source, const PixelRect& at, const PixelRect&)
+void PageCanvas::picture(std::string_view source, const PixelRect& at, const PixelRect&)
 {
     page_picture(text_of(source).c_str(), at.x, at.y, at.w, at.h);
+}
+
+PixelRect paint_still(Form& form, std::string_view name, int width, const Rect& area, FontTable& fonts)
+{
+    const FormDesign& d = form.design();
+    const Viewport view = fit(d, width, width * d.ClientHeight / d.ClientWidth);
+    const PixelRect region = view.rect(area.x, area.y, area.w, area.h);
+    WindowPainter painter(fonts);
+    PageCanvas canvas(fonts);
+    page_begin(text_of(name).c_str());
+    painter.paint(form, view, {region}, canvas);
+    page_end();
+    return region;
 }
 
 std::string Backend::rect(std::string_view name, std::string_view control, int index)

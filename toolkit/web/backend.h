@@ -6,6 +6,7 @@
 #pragma once
 
 #include "toolkit/driver.h"
+#include "toolkit/inspect.h"
 #include "toolkit/paint.h"
 #include "toolkit/reader.h"
 #include "toolkit/runtime.h"
@@ -21,10 +22,36 @@
 
 namespace tk::web {
 
+// The page's canvases as the painter's: what it is handed goes to the page's script, to the canvas
+// of the window that page.begin() named.
+class PageCanvas final : public Canvas {
+public:
+    explicit PageCanvas(FontTable& fonts)
+        : fonts_(fonts)
+    {
+    }
+    void clip(const PixelRect& r) override;
+    void fill(const PixelRect& r, Color color) override;
+    void text(const Typeface& font, int pixels, const PlacedLine& line, Color color) override;
+    void line(double x1, double y1, double x2, double y2, double width, Color color) override;
+    void picture(std::string_view source, const PixelRect& at, const PixelRect& region) override;
+
+private:
+    FontTable& fonts_;
+};
+
+// A loaded window that no show runs, as it stands, painted at WIDTH CSS pixels wide into the
+// page's canvas named NAME: only the part AREA (twips) covers, which is returned in pixels of
+// that width. The page's editor shows a question on the board this way.
+PixelRect paint_still(Form& form, std::string_view name, int width, const Rect& area, FontTable& fonts);
+
+// S as a JSON string, quotes and all, at the end of OUT.
+void append_json(std::string& out, std::string_view s);
+
 // What the page can feel of a pointer.
 enum class PointerKind : int { Move = 0, Press = 1, Release = 2, Leave = 3 };
 
-class Backend final : public Display, private Canvas {
+class Backend final : public Display {
 public:
     // The text is measured with `fonts`, the very numbers the desktop's fonts give.
     Backend(Runtime& runtime, PageClock& clock, FontTable& fonts);
@@ -80,13 +107,6 @@ private:
         int level = 0;
         std::string reader; // what a screen reader finds there, as last told
     };
-    // Canvas.
-    void clip(const PixelRect& r) override;
-    void fill(const PixelRect& r, Color color) override;
-    void text(const Typeface& font, int pixels, const PlacedLine& line, Color color) override;
-    void line(double x1, double y1, double x2, double y2, double width, Color color) override;
-    void picture(std::string_view source, const PixelRect& at, const PixelRect& region) override;
-
     Form* shown_form(std::string_view name);
     void place(Form& form);
     void describe(Form& form);
@@ -95,9 +115,9 @@ private:
 
     Runtime& runtime_;
     PageClock& clock_;
-    FontTable& fonts_;
     Driver driver_;
     WindowPainter painter_;
+    PageCanvas canvas_;
     std::map<Form*, Panel> panels_;
     std::vector<Form*> order_; // as the page stacks them, back to front
     Announcer announcer_;

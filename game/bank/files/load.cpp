@@ -22,8 +22,7 @@ Reading load_pack(const std::string& path)
 Reading load_and_check(const std::string& path, tk::FontMetrics& fonts)
 {
     Reading r = load_pack(path);
-    for (Problem& p : check_fit(r.pack, fonts))
-        r.problems.push_back(std::move(p));
+    add_fit_problems(r, fonts);
     return r;
 }
 

@@ -24,12 +24,75 @@
     'ruvantia-lobster-bold-italic': 'lobster-two-bold-italic.woff2',
   };
   const FIRST_FACES = 2;
+  // ruvantia.html, the game in one file, carries what a served page fetches.
+  const FILES = window.ruvantiaFiles ?? null;
+  const here = (name) => FILES?.[name] ?? name;
+  const hex = (c) => '#' + (c & 0xffffff).toString(16).padStart(6, '0');
+  // The show's drawing on a canvas's 2D context: the board's windows, and the editor's preview.
+  const draw = {
+    clip(ctx, x, y, w, h) {
+      ctx.restore();
+      ctx.save();
+      ctx.beginPath();
+      ctx.rect(x, y, w, h);
+      ctx.clip();
+    },
+    fill(ctx, x, y, w, h, c) {
+      ctx.fillStyle = hex(c);
+      ctx.fillRect(x, y, w, h);
+    },
+    // Each letter where the desktop puts it; a letter the game's fonts lack comes from the
+    // browser's own.
+    text(ctx, family, px, ascent, text, xs, x, y, c) {
+      if (!(family in FACES)) console.error(`ruvantia: no face ${family} in the page`);
+      const bold = family.includes('bold') ? 'bold ' : '';
+      const italic = family.includes('italic') ? 'italic ' : '';
+      ctx.font = `${italic}${bold}${px}px ${family}, sans-serif`;
+      ctx.fillStyle = hex(c);
+      let i = 0;
+      for (const letter of text) {
+        if (letter !== ' ') ctx.fillText(letter, x + xs[i], y + ascent);
+        i++;
+      }
+    },
+    line(ctx, x1, y1, x2, y2, width, c) {
+      if (width <= 1.5) {
+        ctx.strokeStyle = hex(c);
+        ctx.lineWidth = 1;
+        ctx.beginPath();
+        ctx.moveTo(x1 + 0.5, y1 + 0.5);
+        ctx.lineTo(x2 + 0.5, y2 + 0.5);
+        ctx.stroke();
+        return;
+      }
+      const len = Math.hypot(x2 - x1, y2 - y1);
+      if (len <= 0) return;
+      const nx = (-(y2 - y1) / len) * width / 2;
+      const ny = ((x2 - x1) / len) * width / 2;
+      ctx.fillStyle = hex(c);
+      ctx.beginPath();
+      ctx.moveTo(x1 + nx, y1 + ny);
+      ctx.lineTo(x1 - nx, y1 - ny);
+      ctx.lineTo(x2 - nx, y2 - ny);
+      ctx.lineTo(x2 + nx, y2 + ny);
+      ctx.closePath();
+      ctx.fill();
+    },
+  };
+
   const params = new URLSearchParams(location.search);
   // The tests' and the bench's hooks (the trace, its lateness, the inputs), only when asked for:
   // ?start=HH:MM:SS (simulate's time of day and seed) or ?prova.
   // With them, ?senzalettore plays without the screen reader's layer, for the bench to weigh it.
   const HOOKS = params.has('start') || params.has('prova');
+  let sheetReader = null; // the sheet reader's script, once asked for
   const studio = document.getElementById('studio');
+  // The editor's page loads the program for its checks and its preview alone: it draws as the
+  // show draws, in the show's faces, and reads spreadsheets and links as the show reads them.
+  if (!studio) {
+    window.ruvantiaTools = Object.freeze({draw, faces: () => loadFaces(0), pack, unpack, loadSheetReader});
+    return;
+  }
   const fine = document.getElementById('fine');
   const problemi = document.getElementById('problemi');
   const annunci = document.getElementById('annunci');
@@ -38,12 +101,15 @@
   const pictures = new Map(); // file name -> loaded image
   let core = null;
   let maxPack = 0; // one byte past what a pack may hold: the reader says so
+  // The page's address without its fragment, and the pack that came by a link or a drop, as a
+  // link carries it: the next show and the replay link take it along.
+  const address = location.href.split('#')[0];
+  const loadedAt = location.href;
+  let carried = null;
   let ctx = null;
   let firstFrame = false;
   let timer = 0;
   let wakeAt = -1;
-
-  const hex = (c) => '#' + (c & 0xffffff).toString(16).padStart(6, '0');
 
   // Messages for the player, always set as text: a pack's words are never markup. Over a show
   // that goes on, a click puts the message away.
@@ -55,6 +121,14 @@
   problemi.addEventListener('click', () => {
     if (core && core._ruvantia_ready()) problemi.hidden = true;
   });
+  // What the page has taken from the player, said quietly under the board: a dropped pack changes
+  // nothing on the board until the show asks its first question.
+  const caricato = document.getElementById('caricato');
+  const piede = document.getElementById('piede');
+  function loaded(text) {
+    caricato.textContent = text;
+    caricato.hidden = false;
+  }
 
   // A picture drawn again is drawn from a copy made at the size the window shows it: drawing an
   // SVG costs as much every time, and the ladder's lights redraw the logo's edge at every step.
@@ -224,52 +298,16 @@
       }
     },
     clip(x, y, w, h) {
-      ctx.restore();
-      ctx.save();
-      ctx.beginPath();
-      ctx.rect(x, y, w, h);
-      ctx.clip();
+      draw.clip(ctx, x, y, w, h);
     },
     fill(x, y, w, h, c) {
-      ctx.fillStyle = hex(c);
-      ctx.fillRect(x, y, w, h);
+      draw.fill(ctx, x, y, w, h, c);
     },
-    // Each letter where the desktop puts it; a letter the game's fonts lack comes from the
-    // browser's own.
     text(family, px, ascent, text, xs, x, y, c) {
-      if (!(family in FACES)) console.error(`ruvantia: no face ${family} in the page`);
-      const bold = family.includes('bold') ? 'bold ' : '';
-      const italic = family.includes('italic') ? 'italic ' : '';
-      ctx.font = `${italic}${bold}${px}px ${family}, sans-serif`;
-      ctx.fillStyle = hex(c);
-      let i = 0;
-      for (const letter of text) {
-        if (letter !== ' ') ctx.fillText(letter, x + xs[i], y + ascent);
-        i++;
-      }
+      draw.text(ctx, family, px, ascent, text, xs, x, y, c);
     },
     line(x1, y1, x2, y2, width, c) {
-      if (width <= 1.5) {
-        ctx.strokeStyle = hex(c);
-        ctx.lineWidth = 1;
-        ctx.beginPath();
-        ctx.moveTo(x1 + 0.5, y1 + 0.5);
-        ctx.lineTo(x2 + 0.5, y2 + 0.5);
-        ctx.stroke();
-        return;
-      }
-      const len = Math.hypot(x2 - x1, y2 - y1);
-      if (len <= 0) return;
-      const nx = (-(y2 - y1) / len) * width / 2;
-      const ny = ((x2 - x1) / len) * width / 2;
-      ctx.fillStyle = hex(c);
-      ctx.beginPath();
-      ctx.moveTo(x1 + nx, y1 + ny);
-      ctx.lineTo(x1 - nx, y1 - ny);
-      ctx.lineTo(x2 - nx, y2 - ny);
-      ctx.lineTo(x2 + nx, y2 + ny);
-      ctx.closePath();
-      ctx.fill();
+      draw.line(ctx, x1, y1, x2, y2, width, c);
     },
     picture(source, x, y, w, h) {
       const image = pictures.get(source);
@@ -287,7 +325,11 @@
     ended() {
       clearTimeout(timer);
       const again = document.getElementById('ancora');
-      again.href = location.href.split('#')[0];
+      // A pack that came by a link or a drop stays for the next show, in its link.
+      again.href = address + (carried ? `#domande=${carried}` : '');
+      const won = core.UTF8ToString(core._ruvantia_won());
+      document.getElementById('vinto').textContent = won ? `Hai vinto ${won}` : 'Torni a casa a mani vuote';
+      caricato.hidden = true;
       offerRecording(core.UTF8ToString(core._ruvantia_recording()));
       fine.hidden = false;
       again.focus();
@@ -325,6 +367,8 @@
       .reduce((best, a) => (a[2] * a[3] > best[2] * best[3] ? a : best));
     ['--strip-x', '--strip-y', '--strip-w', '--strip-h']
       .forEach((name, i) => studio.style.setProperty(name, `${Math.max(0, Math.floor(free[i]))}px`));
+    // The line under the board before the show takes the same place, when it has room there.
+    studio.classList.toggle('roomy', free[2] >= 200 && free[3] >= 44);
   }
 
   // PARENT's children become KIDS, in order, touching the page only when they differ.
@@ -348,6 +392,14 @@
   }
 
   // The recording as a file to download, and as a link to the page that plays it again.
+  // "GIOCA ANCORA" to the address the page already has (a pack in its fragment) loads it afresh.
+  document.getElementById('ancora').addEventListener('click', (e) => {
+    if (e.currentTarget.href === location.href) {
+      e.preventDefault();
+      location.reload();
+    }
+  });
+
   async function offerRecording(text) {
     const file = document.getElementById('scarica');
     const link = document.getElementById('rivedi');
@@ -356,12 +408,12 @@
     file.href = URL.createObjectURL(new Blob([text], {type: 'text/plain'}));
     file.download = 'puntata.txt';
     const packed = await pack(text);
-    link.href = location.href.split('#')[0] + '#puntata=' + packed;
+    link.href = `${address}#${carried ? `domande=${carried}&` : ''}puntata=${packed}`;
   }
 
-  // Text to deflate-raw and base64url, and back; what comes back is cut at `limit` bytes.
-  async function pack(text) {
-    const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+  // Text or bytes to deflate-raw and base64url, and back; what comes back is cut at `limit` bytes.
+  async function pack(data) {
+    const stream = new Blob([data]).stream().pipeThrough(new CompressionStream('deflate-raw'));
     const bytes = new Uint8Array(await new Response(stream).arrayBuffer());
     let binary = '';
     for (const b of bytes) binary += String.fromCharCode(b);
@@ -388,6 +440,7 @@
     if (!core) return;
     wakeAt = core._ruvantia_step();
     if (wakeAt >= 0) channel.port2.postMessage(0);
+    if (!piede.hidden && core._ruvantia_started()) caricato.hidden = piede.hidden = true;
   }
 
   const POINTER = {pointermove: 0, pointerdown: 1, pointerup: 2, pointerleave: 3};
@@ -459,8 +512,8 @@
   }
 
   // The sheet reader (fflate and the walk of a sheet's XML) comes with the first spreadsheet.
-  let sheetReader = null;
   function loadSheetReader() {
+    if (globalThis.ruvantiaSheets) return Promise.resolve();
     sheetReader ??= new Promise((resolve, reject) => {
       const script = document.createElement('script');
       script.src = 'sheets.js';
@@ -485,18 +538,19 @@
       return said;
     };
     let said = read();
-    if (said === 2) {
+    if (said < 0) {
       try {
         await loadSheetReader();
       } catch {
-        say(`ruvantia: ${name}: il lettore dei fogli di calcolo non si è caricato: ricarica la pagina e riprova`);
+        say(`${name}: il lettore dei fogli di calcolo non si è caricato: ricarica la pagina e riprova`);
         return false;
       }
       said = read();
     }
-    if (!said) say(core.UTF8ToString(core._ruvantia_problems()));
+    if (said > 0) loaded(`Pacchetto caricato: ${said} domande (${name})`);
+    else say(core.UTF8ToString(core._ruvantia_problems()));
     performance.mark('ruvantia-pack-read');
-    return said === 1;
+    return said > 0;
   }
 
   async function readAtMost(response, limit) {
@@ -522,21 +576,37 @@
   // ?domande=FILE: a pack lying beside the page, named by its file name alone.
   async function packFromAddress(name) {
     if (!/^[A-Za-z0-9][A-Za-z0-9 ._-]*$/.test(name) || name.includes('..')) {
-      say(`ruvantia: ${name}: scrivi solo il nome di un file che sta accanto alla pagina (per esempio ?domande=mie.tsv)`);
+      say(`${name}: scrivi solo il nome di un file che sta accanto alla pagina (per esempio ?domande=mie.tsv)`);
       return false;
     }
     let response;
     try {
       response = await fetch(encodeURIComponent(name), {redirect: 'error', cache: 'no-store'});
     } catch {
-      say(`ruvantia: ${name}: il file non si può leggere: controlla il nome`);
+      say(`${name}: il file non si può leggere: controlla il nome`);
       return false;
     }
     if (!response.ok) {
-      say(`ruvantia: ${name}: il file non esiste accanto alla pagina: controlla il nome`);
+      say(`${name}: il file non esiste accanto alla pagina: controlla il nome`);
       return false;
     }
     return takePack(await readAtMost(response, maxPack), name);
+  }
+
+  // #domande=…: a pack shared as a link, deflated into the address's fragment, which never reaches
+  // a server. The name its messages go by is the link's.
+  async function packFromLink(code) {
+    let bytes;
+    try {
+      if (!/^[A-Za-z0-9_-]+$/.test(code)) throw new Error('not base64url');
+      bytes = await unpack(code, maxPack);
+    } catch {
+      say('collegamento: il collegamento è rovinato o incompleto: copialo di nuovo per intero');
+      return false;
+    }
+    if (!(await takePack(bytes, 'collegamento'))) return false;
+    carried = code;
+    return true;
   }
 
   // A pack dropped on the page before the show begins plays at once.
@@ -547,11 +617,13 @@
       const file = e.dataTransfer && e.dataTransfer.files[0];
       if (!file) return;
       if (core._ruvantia_started()) {
-        say('ruvantia: le domande si scelgono prima di cliccare il logo: ricarica la pagina e trascina di nuovo il file');
+        say('le domande si scelgono prima di cliccare il logo: ricarica la pagina e trascina di nuovo il file');
         return;
       }
       const bytes = new Uint8Array(await file.slice(0, maxPack).arrayBuffer());
-      if (await takePack(bytes, file.name)) start();
+      if (!(await takePack(bytes, file.name))) return;
+      start();
+      carried = await pack(bytes);
     });
   }
 
@@ -572,14 +644,14 @@
         resolve();
       };
       image.onerror = () => resolve(); // a missing picture leaves its place empty
-      image.src = name;
+      image.src = here(name);
     });
   }
 
   // The faces FROM to TO (of FACES, in order).
   function loadFaces(from, to) {
     return Promise.all(Object.entries(FACES).slice(from, to).map(([family, file]) => {
-      const face = new FontFace(family, `url(fonts/${file})`, {
+      const face = new FontFace(family, `url(${here(`fonts/${file}`)})`, {
         weight: family.includes('bold') ? 'bold' : 'normal',
         style: family.includes('italic') ? 'italic' : 'normal',
       });
@@ -621,11 +693,18 @@
   const instantiateWasm = window.ruvantiaProgram && ((imports, receive) => {
     window.ruvantiaProgram.then((program) => WebAssembly.instantiate(program, imports)
       .then((instance) => receive(instance, program)))
-      .catch((e) => say('ruvantia: la pagina non è partita: ' + e));
+      .catch((e) => say('la pagina non è partita: ' + e));
     return {};
   });
 
   async function main() {
+    // The site's index.html from a disk cannot fetch its program; the one file can.
+    if (location.protocol === 'file:' && !FILES) {
+      say('la pagina non parte da un file: apri ruvantia.html, che funziona anche senza rete');
+      return;
+    }
+    // The one file has no editor nor itself beside it.
+    if (FILES) for (const a of document.querySelectorAll('a[href="editor.html"], a[href="ruvantia.html"]')) a.hidden = true;
     // The first window's faces come while the program compiles, its pictures as soon as the
     // program says which; the rest once it is on screen, long before the player can reach them.
     const fonts = loadFaces(0, FIRST_FACES);
@@ -637,15 +716,21 @@
     const firstPictures = first.map(loadPicture);
     if (HOOKS) hooks();
     await Promise.all([fonts, ...firstPictures]);
+    // The three ways a pack comes in (the address, a link, a drop) all end in takePack; a bad pack
+    // opens no window.
     const name = params.get('domande');
-    if (name !== null && !(await packFromAddress(name))) return; // a bad pack opens no window
-    const recorded = /^#puntata=([A-Za-z0-9_-]+)$/.exec(location.hash);
-    if (location.hash.startsWith('#puntata=') && !recorded) {
+    if (name !== null && !(await packFromAddress(name))) return;
+    // After the #: domande=… (a pack), puntata=… (a recording), or both, the recording's pack first.
+    const fragment = new URLSearchParams(location.hash.slice(1));
+    const linked = fragment.get('domande');
+    const recorded = fragment.get('puntata');
+    if (linked !== null && !(await packFromLink(linked))) return;
+    if (recorded !== null && !/^[A-Za-z0-9_-]+$/.test(recorded)) {
       say('la puntata: il collegamento è rovinato: copialo di nuovo per intero');
       return;
     }
-    if (recorded) {
-      if (!(await replay(recorded[1]))) return; // a recording that cannot be played opens no window
+    if (recorded !== null) {
+      if (!(await replay(recorded))) return; // a recording that cannot be played opens no window
     } else {
       acceptDrops();
       start();
@@ -669,5 +754,15 @@
     });
   }
 
-  main().catch((e) => say('ruvantia: la pagina non è partita: ' + e));
+  // After one visit the page plays with the network off: sw.js keeps the site's files. A page
+  // opened from a file, or from an address that is not secure, simply plays online.
+  // A link pasted over the page's own address differs only after its #: a pack or a recording
+  // that comes that way starts afresh.
+  addEventListener('hashchange', () => {
+    if (/^#(domande|puntata)=/.test(location.hash) && location.href !== loadedAt) location.reload();
+  });
+  addEventListener('load', () => {
+    if ('serviceWorker' in navigator && isSecureContext) navigator.serviceWorker.register('sw.js').catch(() => {});
+  });
+  main().catch((e) => say('la pagina non è partita: ' + e));
 })();
