@@ -65,6 +65,12 @@ void read_built_in()
     }
 }
 
+// Whether a file is a spreadsheet's own, which the page reads only once its sheet reader is in.
+bool waits_for_sheets(const char* name, std::string_view file)
+{
+    return bank::spreadsheet_kind(name, file) && !bank::PageArchive::ready();
+}
+
 const char* hand_back(std::string text)
 {
     answer = std::move(text);
@@ -95,7 +101,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE int ruvantia_pack(const char* bytes, int length, const char* name)
 {
     const std::string_view file(bytes, static_cast<std::size_t>(length));
-    if (bank::spreadsheet_kind(name, file) && !bank::PageArchive::ready())
+    if (waits_for_sheets(name, file))
         return -1;
     bank::Reading r = bank::read_pack_file<bank::PageArchive>(name, file);
     bank::add_fit_problems(r, fonts);
@@ -405,7 +411,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* ruvantia_open(const char* bytes, int length, const char* name)
 {
     const std::string_view file(bytes, static_cast<std::size_t>(length));
-    if (bank::spreadsheet_kind(name, file) && !bank::PageArchive::ready())
+    if (waits_for_sheets(name, file))
         return "";
     const bank::Reading r = bank::read_pack_file<bank::PageArchive>(name, file, true);
     std::string out = "{\"text\":";

@@ -30,19 +30,25 @@ bool answer_fits(tk::FontMetrics& fonts, const BoardControls& board, const std::
     return l.fits && l.pixels == l.nominal && l.lines.size() == 1;
 }
 
+// The question's box, or an answer's.
+bool text_fits(tk::FontMetrics& fonts, const BoardControls& board, const std::string& text, bool question)
+{
+    return question ? question_fits(fonts, board, text) : answer_fits(fonts, board, text);
+}
+
 std::vector<Problem> fit_problems(const Pack& pack, tk::FontMetrics& fonts, FitMemo* memo)
 {
     const BoardControls board;
     // Each text measured once per memo; a memo grown past any pack's texts starts afresh.
     auto fits = [&](const std::string& text, bool question) {
         if (!memo)
-            return question ? question_fits(fonts, board, text) : answer_fits(fonts, board, text);
+            return text_fits(fonts, board, text, question);
         auto& known = question ? memo->questions : memo->answers;
         if (known.size() > 4 * kMaxPackLines)
             known.clear();
         auto [it, fresh] = known.try_emplace(text, false);
         if (fresh)
-            it->second = question ? question_fits(fonts, board, text) : answer_fits(fonts, board, text);
+            it->second = text_fits(fonts, board, text, question);
         return it->second;
     };
     std::vector<Problem> problems;
@@ -75,9 +81,7 @@ std::vector<Problem> check_fit(const Pack& pack, tk::FontMetrics& fonts, FitMemo
 std::size_t characters_over(const std::string& text, bool question, tk::FontMetrics& fonts)
 {
     const BoardControls board;
-    auto fits = [&](const std::string& t) {
-        return question ? question_fits(fonts, board, t) : answer_fits(fonts, board, t);
-    };
+    auto fits = [&](const std::string& t) { return text_fits(fonts, board, t, question); };
     if (fits(text))
         return 0;
     std::vector<std::size_t> ends; // where the text's first 1, 2, ... characters end
